@@ -1,0 +1,19 @@
+#pragma once
+// The command line's prompts: messages and questions go to stderr as one line each; every
+// question is answered Yes.
+#include <string>
+
+#include "track/prompts.h"
+
+namespace wl::cli {
+
+// "wakeline: " + text on one line: each CR LF, lone CR or lone LF becomes " / ".
+std::string PromptLine(const std::string& text);
+
+class CliPrompts : public Prompts {
+ public:
+  void ShowMessage(const std::string& text, Icon icon) override;
+  bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) override;
+};
+
+}  // namespace wl::cli
