@@ -9,8 +9,9 @@ namespace wl::cli {
 
 struct CliCommand {
   const char* name;
-  // First line: the synopsis shown by "wakeline-cli --help"; further lines explain. A usage that
-  // mentions "[track options]" gets the shared track options appended when printed.
+  // First line: the synopsis shown by "wakeline-cli --help" ("info FILE [track options]"; the
+  // program name is put in front when missing); further lines explain. A usage that mentions
+  // "[track options]" gets the shared track options appended when printed.
   const char* usage;
   // Arguments after the command name; the command removes what it has taken. Returns the exit code.
   int (*run)(std::vector<std::string>& args);

@@ -8,18 +8,28 @@
 
 using namespace wl::cli;
 
+static const char kProgram[] = "wakeline-cli ";
+
+// The usage with the program name in front, whether or not the command wrote it.
+static std::string FullUsage(const CliCommand& c) {
+  std::string usage = c.usage;
+  if (usage.rfind(kProgram, 0) != 0) usage.insert(0, kProgram);
+  if (usage.back() != '\n') usage += '\n';
+  return usage;
+}
+
 static void PrintOverview() {
   std::printf("usage: wakeline-cli <command> [arguments]\n\ncommands:\n");
   for (const CliCommand& c : CliCommands()) {
-    std::string usage = c.usage;
+    std::string usage = FullUsage(c);
     std::printf("  %s\n", usage.substr(0, usage.find('\n')).c_str());
   }
   std::printf("\nEvery command takes --help.\n");
 }
 
 static void PrintUsage(const CliCommand& c) {
-  std::string usage = c.usage;
-  std::printf("usage: %s\n", usage.c_str());
+  std::string usage = FullUsage(c);
+  std::printf("usage: %s", usage.c_str());
   if (usage.find("[track options]") != std::string::npos) std::printf("\n%s", TrackOptionsHelp());
 }
 

@@ -30,7 +30,8 @@ static bool ParseIndex(std::string_view text, int32_t& value) {
 
 // "H:MM:SS" or "HH:MM:SS" within one day; written back as "HH:MM:SS".
 static bool NormaliseTimeOffset(std::string_view text, std::string& out) {
-  std::string t = text.size() == 7 ? "0" + std::string(text) : std::string(text);
+  std::string t(text.size() == 7 ? 1 : 0, '0');
+  t += text;
   if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
   for (size_t i : {0, 1, 3, 4, 6, 7})
     if (t[i] < '0' || t[i] > '9') return false;
