@@ -1,0 +1,31 @@
+#pragma once
+// SendPointNMEA: the sentence burst for one position, written sentence by sentence.
+#include <string>
+
+#include "nav/proc_rec.h"
+#include "nmea/nmea_clock.h"
+#include "nmea/nmea_output.h"
+#include "nmea/uniform_random.h"
+#include "settings/settings_values.h"
+
+namespace wl {
+
+// What a send reads at the moment it runs. isTRT selects recorded instrument values over the
+// simulated ones and applies the time offset to the sentence time.
+struct NmeaSender {
+  const SettingsValues& settings;
+  bool isTRT;
+  NmeaOutput& output;
+  UniformRandom& random;
+  NmeaClock& clock;
+};
+
+// Sentence time: the clock moved by the time offset for TRT files (back unless the sign box is
+// set); its date moves with it.
+double SentenceTime(const NmeaSender& sender);
+
+// Opens the output on first use. Returns false with error (naming the device and the reason)
+// when the output cannot be opened or written; the remaining sentences are then not sent.
+bool SendPointNMEA(const ProcRec& rec, NmeaSender& sender, std::string& error);
+
+}  // namespace wl
