@@ -13,9 +13,9 @@ namespace {
 
 int RunList(std::vector<std::string>& args);
 
-const CliCommand kList{
+constexpr CliCommand kList{
     "list",
-    "list DIR [--type trc|trt|both] [--copy]\n"
+    "wakeline-cli list DIR [--type trc|trt|both] [--copy]\n"
     "  Lists the track files of folder DIR with their distance (nautical miles) and points,\n"
     "  sorted by name, then the number of files and the total distance.\n"
     "  --type   which files to list (default both)\n"
@@ -69,9 +69,8 @@ int RunList(std::vector<std::string>& args) {
     table.append(row.name).append("\t").append(ShortFloatText(row.distance)).append("\t")
         .append(std::to_string(row.points)).append("\n");
   // The summary's line break is the window's CR LF; here it is a plain line end.
-  std::string summary = listing.Summary();
-  summary.replace(folder.size(), 2, "\n");
-  table.append("\n").append(summary).append("\n");
+  const std::string_view summary = listing.Summary();
+  table.append("\n").append(folder).append("\n").append(summary.substr(folder.size() + 2)).append("\n");
   std::fwrite(table.data(), 1, table.size(), stdout);
   return kExitOk;
 }
