@@ -7,6 +7,9 @@
 
 namespace wl {
 
+// Names and words of the store compare without regard to ASCII letter case.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
 class SettingsStore {
  public:
   // Uses the given INI file; it need not exist yet.
@@ -24,6 +27,7 @@ class SettingsStore {
     std::string section, key, value;
   };
   void Load();
+  void Set(std::string_view section, std::string_view key, std::string_view text);
   void Flush() const;
   std::string path_;
   std::vector<Entry> entries_;
