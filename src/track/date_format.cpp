@@ -19,11 +19,25 @@ constexpr const char* kWeekdayNames[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri
 
 bool IsLeapYear(int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
-void AppendDigits(std::string& out, int64_t value, int minDigits) {
+// Longest text one pattern character can produce: a year of up to 9 digits from a 3-letter run.
+constexpr size_t kMaxCharsPerPatternChar = 4;
+
+char* PutDigits(char* w, int64_t value, int minDigits) {
+  if (value < 10) {
+    if (minDigits >= 2) *w++ = '0';
+    *w++ = static_cast<char>('0' + value);
+    return w;
+  }
   char buf[24];
   char* end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-  for (auto n = end - buf; n < minDigits; ++n) out.push_back('0');
-  out.append(buf, end);
+  for (auto n = end - buf; n < minDigits; ++n) *w++ = '0';
+  for (char* p = buf; p < end; ++p) *w++ = *p;
+  return w;
+}
+
+char* PutText(char* w, const char* text) {
+  while (*text) *w++ = *text++;
+  return w;
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -79,6 +93,10 @@ void AppendDate(std::string& out, double days, std::string_view pattern) {
   int year, month, day;
   CivilFromDays(dayNumber, year, month, day);
 
+  // Written in place: at most kMaxCharsPerPatternChar characters per pattern character.
+  const size_t start = out.size();
+  out.resize(start + pattern.size() * kMaxCharsPerPatternChar);
+  char* w = out.data() + start;
   bool afterHour = false;  // "MM" directly after an hour field (a ":" between allowed) is minutes
   for (size_t i = 0; i < pattern.size();) {
     const char c = Lower(pattern[i]);
@@ -91,45 +109,46 @@ void AppendDate(std::string& out, double days, std::string_view pattern) {
     switch (c) {
       case 'y':
         if (run >= 3) {
-          AppendDigits(out, year, 4);
+          w = PutDigits(w, year, 4);
         } else {
-          AppendDigits(out, year % 100, 2);
+          w = PutDigits(w, year % 100, 2);
         }
         break;
       case 'm':
         if (afterHour) {
-          AppendDigits(out, minute, width);
+          w = PutDigits(w, minute, width);
         } else if (run >= 3) {
-          out += kMonthNames[month - 1];
+          w = PutText(w, kMonthNames[month - 1]);
         } else {
-          AppendDigits(out, month, width);
+          w = PutDigits(w, month, width);
         }
         break;
       case 'd':
         if (run >= 3) {
-          out += kWeekdayNames[Weekday(dayNumber) - 1];
+          w = PutText(w, kWeekdayNames[Weekday(dayNumber) - 1]);
         } else {
-          AppendDigits(out, day, width);
+          w = PutDigits(w, day, width);
         }
         break;
       case 'h':
-        AppendDigits(out, hour, width);
+        w = PutDigits(w, hour, width);
         isHour = true;
         break;
       case 'n':
-        AppendDigits(out, minute, width);
+        w = PutDigits(w, minute, width);
         break;
       case 's':
-        AppendDigits(out, second, width);
+        w = PutDigits(w, second, width);
         break;
       default:
-        out += pattern[i];
+        *w++ = pattern[i];
         if (c == ':') isHour = afterHour;
         break;
     }
     afterHour = isHour;
     i += run;
   }
+  out.resize(static_cast<size_t>(w - out.data()));
 }
 
 std::string FormatDate(double days, std::string_view pattern) {

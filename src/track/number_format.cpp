@@ -1,8 +1,9 @@
 #include "track/number_format.h"
 
-#include <charconv>
 #include <clocale>
 #include <cmath>
+
+#include "track/decimal_digits.h"
 
 namespace wl {
 namespace {
@@ -42,16 +43,10 @@ struct Decimal {
 };
 
 Decimal RoundedDecimal(double magnitude, int decimals) {
-  // "d.dddddddddddddde+XX": exact decimal rounding of the binary value, as the runtime's
-  // 15-digit conversion does before any pattern rounding.
-  char sci[32];
-  const char* end = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 14).ptr;
+  const Digits15 exact = SignificantDigits15(magnitude);
   Decimal d;
-  d.digits[0] = sci[0];
-  for (int i = 1; i < 15; ++i) d.digits[i] = sci[i + 1];
-  int exp = 0;
-  for (const char* q = sci + 18; q < end; ++q) exp = exp * 10 + (*q - '0');
-  d.top = sci[17] == '-' ? -exp : exp;
+  for (int i = 0; i < 15; ++i) d.digits[i] = exact.digits[i];
+  d.top = exact.exponent;
   if (d.digits[0] == '0') return d;  // zero: no digits at all
 
   int kept = d.top + 1 + decimals;
