@@ -1,0 +1,277 @@
+#include "track/track_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+
+#include "support/test_support.h"
+#include "track/real48.h"
+#include "track/track_reader.h"
+
+namespace wl {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Record(const TrackRec& r) {
+  unsigned char b[kTrcRecordSize];
+  EncodeTrcRecord(r, b);
+  return std::string(reinterpret_cast<const char*>(b), kTrcRecordSize);
+}
+
+TrackRec Sample(int32_t i) {
+  TrackRec r;
+  r.Pos = {3150000 + i, -7381800 - i};
+  r.COG = static_cast<int16_t>(-1 - i);
+  r.Spare1 = 0x1234;
+  r.Spare2 = -32768;
+  r.SOGReal = DblToReal48(6.5);
+  r.Time = 39571.123456789 + i;
+  r.Depth = -5;
+  return r;
+}
+
+std::string TrtLine(int i) {
+  return "20080503 12:00:" + std::string(i < 10 ? "0" : "") + std::to_string(i) +
+         ",52.5,4.1,6.5,1.5,0,0,12.3,1,2,3,4,5,0,0.5,5.25,extra";
+}
+
+struct Rig {
+  test::TempDir dir;
+  TrackStore store;
+  TrackBlock scratch;
+  test::ScriptedPrompts prompts;
+
+  void Load(const std::string& name, const std::string& bytes) {
+    test::WriteFile(dir.File(name), bytes);
+    store.TrackCount = 0;
+    ASSERT_EQ(readtrackfile(store, scratch, dir.File(name), 0, ReaderSettings{}, prompts).outcome,
+              ReadOutcome::Inserted);
+    prompts.shown.clear();
+  }
+  bool Write(const std::string& name, const PointFilter& keep = {}) {
+    return writetrackfile(store, name.front() == '/' ? name : dir.File(name), keep, prompts);
+  }
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+TEST(TrcRecord, LittleEndianLayoutAndRoundTrip) {
+  TrackRec r = Sample(0);
+  r.Time = 1.0;
+  const std::string b = Record(r);
+  EXPECT_EQ(b.substr(0, 4), std::string("\xb0\x10\x30\x00", 4));   // 3150000
+  EXPECT_EQ(b.substr(4, 4), std::string("\xd8\x5c\x8f\xff", 4));   // -7381800
+  EXPECT_EQ(b.substr(8, 6), std::string("\xff\xff\x34\x12\x00\x80", 6));
+  EXPECT_EQ(b.substr(14, 6), std::string("\x83\x00\x00\x00\x00\x50", 6));
+  EXPECT_EQ(b.substr(20, 8), std::string("\x00\x00\x00\x00\x00\x00\xf0\x3f", 8));
+  EXPECT_EQ(b.substr(28, 2), std::string("\xfb\xff", 2));
+  TrackRec back;
+  DecodeTrcRecord(reinterpret_cast<const unsigned char*>(b.data()), back);
+  EXPECT_EQ(back.Pos, r.Pos);
+  EXPECT_EQ(back.COG, r.COG);
+  EXPECT_EQ(back.Spare1, r.Spare1);
+  EXPECT_EQ(back.Spare2, r.Spare2);
+  EXPECT_EQ(back.SOGReal, r.SOGReal);
+  EXPECT_EQ(back.Time, r.Time);
+  EXPECT_EQ(back.Depth, r.Depth);
+}
+
+TEST(Writer, TrcTrackOnlyToTrcAndExactlyTheNewRecords) {
+  Rig rig;
+  rig.Load("in.trc", Record(Sample(0)) + Record(Sample(1)) + Record(Sample(2)));
+  EXPECT_FALSE(rig.Write("out.trt"));
+  EXPECT_EQ(rig.prompts.Texts(), std::vector<std::string>{"Only extension \".trc\" is permitted for .trt file !"});
+  EXPECT_EQ(rig.prompts.shown[0].icon, Icon::None);
+  EXPECT_FALSE(fs::exists(rig.dir.File("out.trt")));
+  EXPECT_EQ(rig.store.InputFileName, rig.dir.File("in.trc"));
+
+  rig.prompts.shown.clear();
+  test::WriteFile(rig.dir.File("OUT.TRC"), std::string(1000, 'x'));
+  ASSERT_TRUE(rig.Write("OUT.TRC"));
+  EXPECT_TRUE(rig.prompts.shown.empty());
+  EXPECT_EQ(test::ReadFile(rig.dir.File("OUT.TRC")), Record(Sample(0)) + Record(Sample(1)) + Record(Sample(2)));
+  EXPECT_EQ(rig.store.InputFileName, rig.dir.File("OUT.TRC"));
+  EXPECT_EQ(rig.Entries(), (std::vector<std::string>{"OUT.TRC", "in.trc"}));
+
+  ASSERT_TRUE(rig.Write("odd.trc", [](int32_t i) { return i != 1; }));
+  EXPECT_EQ(test::ReadFile(rig.dir.File("odd.trc")), Record(Sample(0)) + Record(Sample(2)));
+  ASSERT_TRUE(rig.Write("none.trc", [](int32_t) { return false; }));
+  EXPECT_TRUE(fs::exists(rig.dir.File("none.trc")));
+  EXPECT_EQ(fs::file_size(rig.dir.File("none.trc")), 0u);
+}
+
+TEST(Writer, TrtTrackAsTextLinesWithoutComments) {
+  Rig rig;
+  rig.Load("in.trt", "/* head\r\n" + TrtLine(0) + "\n" + TrtLine(1) + "\r/* mid\r\n" + TrtLine(2));
+  ASSERT_TRUE(rig.Write("out.trt"));
+  EXPECT_EQ(rig.prompts.Texts(), std::vector<std::string>{"writing track file does not write comment lines (yet)!"});
+  EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
+  EXPECT_EQ(test::ReadFile(rig.dir.File("out.trt")), TrtLine(0) + "\r\n" + TrtLine(1) + "\r\n" + TrtLine(2) + "\r\n");
+  EXPECT_EQ(rig.store.InputFileName, rig.dir.File("out.trt"));
+
+  rig.prompts.shown.clear();
+  rig.store.TrackComments.clear();
+  ASSERT_TRUE(rig.Write("tacks.txt", [](int32_t i) { return i == 2; }));
+  EXPECT_TRUE(rig.prompts.shown.empty());
+  EXPECT_EQ(test::ReadFile(rig.dir.File("tacks.txt")), TrtLine(2) + "\r\n");
+  ASSERT_TRUE(rig.Write("none.trt", [](int32_t) { return false; }));
+  EXPECT_EQ(test::ReadFile(rig.dir.File("none.trt")), "");
+}
+
+TEST(Writer, TrtTrackAsTrcReadsBackTheRecordValues) {
+  Rig rig;
+  rig.Load("in.trt", TrtLine(0) + "\r\n" + TrtLine(1) + "\r\n");
+  const TrackStore trt = rig.store;
+  ASSERT_TRUE(rig.Write("out.Trc"));
+  EXPECT_EQ(rig.prompts.Texts(),
+            std::vector<std::string>{
+                "Saving a .trt file as .trc does not store all data and changes CT to UTC by subtracting 2 hours"});
+  EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Information);
+  EXPECT_EQ(fs::file_size(rig.dir.File("out.Trc")), 2u * kTrcRecordSize);
+
+  rig.Load("out.Trc", test::ReadFile(rig.dir.File("out.Trc")));
+  ASSERT_EQ(rig.store.TrackCount, 2);
+  for (size_t i = 0; i < 2; ++i) {
+    const TrackRec &a = trt.TrackRecs[i], &b = rig.store.TrackRecs[i];
+    EXPECT_EQ(b.Pos, a.Pos);
+    EXPECT_EQ(b.COG, a.COG);
+    EXPECT_EQ(b.SOG, a.SOG);
+    EXPECT_EQ(b.Time, a.Time);
+    EXPECT_EQ(b.Depth, a.Depth);
+    EXPECT_EQ(b.TWS, 0);
+    EXPECT_EQ(b.TWA, 0);
+    EXPECT_EQ(b.HDG, 0);
+    EXPECT_EQ(b.WaterS, 0);
+  }
+}
+
+TEST(Writer, NoKnownKindWritesNothing) {
+  Rig rig;
+  EXPECT_FALSE(rig.Write("x.trc"));
+  EXPECT_FALSE(fs::exists(rig.dir.File("x.trc")));
+}
+
+TEST(Writer, FailuresLeaveNoTraceAndAreReported) {
+  Rig rig;
+  rig.Load("in.trc", Record(Sample(0)));
+  test::WriteFile(rig.dir.File("file"), "plain");
+  fs::create_directory(rig.dir.File("folder.trc"));
+  struct Case {
+    std::string name, reason;
+  } cases[] = {{rig.dir.File("file/x.trc"), "Not a directory"},
+               {rig.dir.File("missing/x.trc"), "No such file or directory"},
+               {rig.dir.File("folder.trc"), "Is a directory"},
+               {"/proc/self/x.trc", ""}};
+  for (const Case& c : cases) {
+    rig.prompts.shown.clear();
+    EXPECT_FALSE(rig.Write(c.name)) << c.name;
+    ASSERT_EQ(rig.prompts.shown.size(), 1u) << c.name;
+    EXPECT_TRUE(rig.prompts.shown[0].text.starts_with(c.name + "\r\ncould not be written: " + c.reason))
+        << rig.prompts.shown[0].text;
+    EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
+  }
+  EXPECT_TRUE(fs::is_directory(rig.dir.File("folder.trc")));
+  EXPECT_TRUE(fs::is_empty(rig.dir.File("folder.trc")));
+  EXPECT_EQ(rig.Entries(), (std::vector<std::string>{"file", "folder.trc", "in.trc"}));
+}
+
+// The file-size limit makes a write fail half-way, as a full disk would (root ignores modes).
+TEST(Writer, FailedWriteKeepsTheOldFile) {
+  Rig rig;
+  std::string records;
+  for (int32_t i = 0; i < 100; ++i) records += Record(Sample(i));
+  rig.Load("in.trc", records);
+  test::WriteFile(rig.dir.File("old.trc"), "old contents");
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool ok = rig.Write("old.trc");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(rig.prompts.Texts(), std::vector<std::string>{rig.dir.File("old.trc") + "\r\ncould not be written: " +
+                                                          std::strerror(EFBIG)});
+  EXPECT_EQ(test::ReadFile(rig.dir.File("old.trc")), "old contents");
+  EXPECT_EQ(rig.Entries(), (std::vector<std::string>{"in.trc", "old.trc"}));
+}
+
+TEST(Writer, ModesAndLinksAreKept) {
+  Rig rig;
+  rig.Load("in.trc", Record(Sample(0)));
+  const mode_t mask = umask(022);
+  ASSERT_TRUE(rig.Write("new.trc"));
+  struct stat st {};
+  ASSERT_EQ(stat(rig.dir.File("new.trc").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0644u);
+
+  ASSERT_EQ(chmod(rig.dir.File("new.trc").c_str(), 0600), 0);
+  ASSERT_TRUE(rig.Write("new.trc"));
+  ASSERT_EQ(stat(rig.dir.File("new.trc").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  umask(mask);
+
+  fs::create_symlink("new.trc", rig.dir.File("link.trc"));
+  test::WriteFile(rig.dir.File("new.trc"), "x");
+  ASSERT_TRUE(rig.Write("link.trc"));
+  EXPECT_TRUE(fs::is_symlink(rig.dir.File("link.trc")));
+  EXPECT_EQ(test::ReadFile(rig.dir.File("new.trc")), Record(Sample(0)));
+}
+
+// The shared recordings: their TRC files are what saving the UTC TRT files must give, byte for byte.
+TEST(RealData, TrtSavedAsTrcGivesTheRecordedTrcBytes) {
+  WL_REQUIRE_REALDATA(real);
+  for (const char* name : {"irene_2008-07-11", "irene_2008-06-04", "psaros33_2014-06-24", "irene_2013-08-02_flensburg"}) {
+    Rig rig;
+    rig.Load("in.trt", test::ReadFile(real + "/" + name + ".trt"));
+    ASSERT_TRUE(rig.Write("out.trc"));
+    const std::string got = test::ReadFile(rig.dir.File("out.trc"));
+    const std::string want = test::ReadFile(real + "/" + name + ".trc");
+    ASSERT_EQ(got.size(), want.size()) << name;
+    const auto diff = std::mismatch(got.begin(), got.end(), want.begin());
+    EXPECT_TRUE(diff.first == got.end()) << name << ": first difference in record "
+                                         << (diff.first - got.begin()) / kTrcRecordSize << " at byte "
+                                         << (diff.first - got.begin()) % kTrcRecordSize;
+  }
+}
+
+TEST(RealData, ClockTimeFileGivesTheUtcTimes) {
+  WL_REQUIRE_REALDATA(real);
+  Rig utc;
+  utc.Load("utc.trt", test::ReadFile(real + "/irene_2008-07-11.trt"));
+  const std::string ct = test::ReadFile(real + "/irene_2008-07-11_ct.trt");
+
+  for (const char* offset : {"02:00:00", "01:00:00"}) {
+    Rig rig;
+    ReaderSettings settings;
+    settings.timeOffset.timeOffset = offset;
+    test::WriteFile(rig.dir.File("ct.trt"), ct);
+    readtrackfile(rig.store, rig.scratch, rig.dir.File("ct.trt"), 0, settings, rig.prompts);
+    ASSERT_EQ(rig.store.TrackCount, utc.store.TrackCount);
+    const double shift = offset[1] == '2' ? 0 : 1.0 / 24;
+    for (int32_t i = 0; i < rig.store.TrackCount; ++i)
+      ASSERT_NEAR(rig.store.TrackRecs[i].Time, utc.store.TrackRecs[i].Time + shift, 1e-9) << offset << " " << i;
+    if (shift == 0)
+      EXPECT_TRUE(rig.prompts.shown.empty());
+    else
+      EXPECT_EQ(rig.prompts.Texts(),
+                std::vector<std::string>{"date is during summertime, check time difference 01:00:00"});
+  }
+}
+
+}  // namespace
+}  // namespace wl
