@@ -19,8 +19,8 @@ bool IsValidDate(int year, int month, int day);
 std::string FormatDate(double days, std::string_view pattern);
 void AppendDate(std::string& out, double days, std::string_view pattern);
 
-// A span's whole seconds, rounded (the basis of "whole hours" texts). Non-finite or huge spans
-// are clamped to a sound range.
+// A span's whole seconds, rounded half to even, with the span's sign (the basis of "whole hours"
+// texts). NaN gives 0; infinite or huge spans are clamped to about 270 million years.
 int64_t SpanSeconds(double days);
 
 }  // namespace wl
