@@ -18,28 +18,38 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// Reads up to maxBytes of the file in one go. On failure gives the system's reason.
-bool ReadFileBytes(const std::string& fileName, size_t maxBytes, std::string& bytes, std::string& reason) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+// Larger than any track: 20001 logger lines take about 2 MB.
+constexpr size_t kMaxTrtBytes = size_t{1} << 30;
+
+// Reads a regular file in one go. At most maxBytes are read; a longer file is cut there when
+// cut is set and refused otherwise. On failure gives the system's reason.
+bool ReadFileBytes(const std::string& fileName, size_t maxBytes, bool cut, std::string& bytes, std::string& reason) {
+  // Non-blocking, so that a pipe with no writer cannot hang the open.
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     reason = std::strerror(errno);
     return false;
   }
+  const size_t limit = cut ? maxBytes : maxBytes + 1;
   int err = 0;
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     err = errno;
   } else if (S_ISDIR(st.st_mode)) {
     err = EISDIR;
+  } else if (!S_ISREG(st.st_mode)) {
+    err = EINVAL;  // devices and pipes never end or never start
+  } else if (!cut && static_cast<uintmax_t>(st.st_size) > maxBytes) {
+    err = EFBIG;
   } else {
     try {
-      // Files of unknown size (pipes, /proc) grow the buffer as they are read.
-      // One byte beyond the known size lets the first read reach the end without regrowing.
+      // Files that tell no size (/proc) grow the buffer as they are read. One byte beyond the
+      // known size lets the first read reach the end without regrowing.
       const size_t expected = st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : size_t{65536};
-      bytes.resize(std::min(maxBytes, expected));
+      bytes.resize(std::min(limit, expected));
       size_t got = 0;
-      while (got < maxBytes) {
-        if (got == bytes.size()) bytes.resize(std::min(maxBytes, bytes.size() * 2));
+      while (got < limit) {
+        if (got == bytes.size()) bytes.resize(std::min(limit, bytes.size() * 2));
         const ssize_t r = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (r < 0 && errno == EINTR) continue;
         if (r < 0) {
@@ -50,6 +60,7 @@ bool ReadFileBytes(const std::string& fileName, size_t maxBytes, std::string& by
         got += static_cast<size_t>(r);
       }
       bytes.resize(got);
+      if (got > maxBytes) err = EFBIG;
     } catch (const std::bad_alloc&) {
       err = ENOMEM;
     }
@@ -73,7 +84,7 @@ ReadResult readtrackfile(TrackStore& store, TrackBlock& scratch, const std::stri
   if (!isTRC && !isTRT) return result;
 
   std::string bytes, reason;
-  if (!ReadFileBytes(fileName, isTRC ? kTrcBytesNeeded : std::string::npos, bytes, reason)) {
+  if (!ReadFileBytes(fileName, isTRC ? kTrcBytesNeeded : kMaxTrtBytes, isTRC, bytes, reason)) {
     prompts.ShowMessage(fileName + kCrLf + "could not be opened: " + reason, Icon::Exclamation);
     result.outcome = ReadOutcome::CannotOpen;
     return result;

@@ -1,6 +1,7 @@
 #include "track/track_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <cstdio>
@@ -130,11 +131,16 @@ TEST(Reader, UnopenableFileLeavesStoreAndStateUnchanged) {
   rig.Open("a.trt", PointLine("20080503 12:00:00", kPlain) + "\r\n/* c\r\n");
   rig.store.CTNoticeDone = true;
   std::filesystem::create_directory(rig.dir.File("folder.trc"));
+  ASSERT_EQ(mkfifo(rig.dir.File("pipe.trt").c_str(), 0600), 0);
+  test::WriteFile(rig.dir.File("huge.trt"), "");
+  std::filesystem::resize_file(rig.dir.File("huge.trt"), (uintmax_t{1} << 30) + 1);  // sparse
   struct Case {
     std::string name, reason;
   } cases[] = {{rig.dir.File("missing.trc"), "No such file or directory"},
                {rig.dir.File("folder.trc"), "Is a directory"},
-               {rig.dir.File("a.trt") + "/x.trt", "Not a directory"}};
+               {rig.dir.File("a.trt") + "/x.trt", "Not a directory"},
+               {rig.dir.File("pipe.trt"), "Invalid argument"},
+               {rig.dir.File("huge.trt"), "File too large"}};
   for (const Case& c : cases) {
     rig.prompts.shown.clear();
     const ReadResult r = readtrackfile(rig.store, rig.scratch, c.name, 0, rig.settings, rig.prompts);
