@@ -4,7 +4,7 @@
 
 #include "cli_command.h"
 #include "nav/tack_angle.h"
-#include "track/track_reader.h"
+#include "track/track_commands.h"
 
 namespace wl::cli {
 
@@ -109,20 +109,6 @@ int ParseTrackOptions(std::vector<std::string>& args, TrackOptions& options, Cli
   return kExitOk;
 }
 
-static bool IsTrackFileName(const std::string& file, CliPrompts& prompts) {
-  std::string ext = LowerTail(file, 4);
-  if (ext == ".trc" || ext == ".trt") return true;
-  prompts.ShowMessage(file + " is not a .trc or .trt track file", Icon::Exclamation);
-  return false;
-}
-
-static int Read(LoadedTrack& t, const std::string& file, int32_t insertPos, const TrackOptions& options,
-                CliPrompts& prompts) {
-  ReaderSettings reader = t.settings.Reader(options.repairHeading);
-  ReadResult r = readtrackfile(t.store, t.scratch, file, insertPos, reader, prompts);
-  return r.outcome == ReadOutcome::Inserted ? kExitOk : kExitFileError;
-}
-
 static std::string PointRange(const TrackStore& store) {
   if (store.TrackCount == 0) return "the track has no points";
   return "the track's points are Trpt# 0 to " + std::to_string(store.TrackCount - 1);
@@ -132,29 +118,18 @@ static int Insert(LoadedTrack& t, const TrackEdit& e, const TrackOptions& option
   TrackStore& store = t.store;
   if (e.first >= store.TrackCount)
     return UsageError("--insert after Trpt# " + std::to_string(e.first) + ": " + PointRange(store));
-  std::string kind = LowerTail(e.file, 3);
-  if (!((store.IsTRC && kind == "trc") || (store.IsTRT && kind == "trt"))) {
-    prompts.ShowMessage("can only insert file of same type (.trc resp .trt)!", Icon::None);
-    return kExitFileError;
-  }
-  if (!IsTrackFileName(e.file, prompts)) return kExitFileError;
-  prompts.AskYesNo("INSERT FILE AFTER " + std::to_string(e.first), Icon::None, false);
-  if (int rc = Read(t, e.file, e.first + 1, options, prompts); rc != kExitOk) return rc;
-  store.DataChanged = true;
-  return kExitOk;
+  LoadOutcome outcome =
+      InsertTrackFile(store, t.scratch, e.file, e.first, t.settings.Reader(options.repairHeading), prompts);
+  return outcome == LoadOutcome::Inserted ? kExitOk : kExitFileError;
 }
 
 static int Delete(TrackStore& store, const TrackEdit& e, CliPrompts& prompts) {
-  if (e.first > e.last || e.last >= store.TrackCount)
-    return UsageError("--delete " + std::to_string(e.first) + "-" + std::to_string(e.last) + ": " +
-                      PointRange(store));
-  int32_t num = e.last - e.first + 1;
-  std::string from = std::to_string(e.first);
-  prompts.AskYesNo(num == 1 ? "Delete Track Point " + from
-                            : "Delete " + std::to_string(num) + " Track Points, starting at " + from,
-                   Icon::None, false);
-  store.DeleteTrackRecs(e.first + 1, num);
-  store.DataChanged = true;
+  if (e.first > e.last || e.last >= store.TrackCount) {
+    std::string range = std::to_string(e.first);
+    if (e.last != e.first) (range += '-') += std::to_string(e.last);
+    return UsageError("--delete " + range + ": " + PointRange(store));
+  }
+  DeleteTrackPoints(store, e.first, e.last - e.first + 1, prompts);
   return kExitOk;
 }
 
@@ -166,10 +141,8 @@ int LoadTrack(const std::string& file, const TrackOptions& options, LoadedTrack&
   s.txtTimeOffset = options.timeOffset;
   s.timeOffsetSign = options.timeOffsetMinus;
 
-  if (!IsTrackFileName(file, prompts)) return kExitFileError;
-  out.store.TrackCount = 0;
-  if (int rc = Read(out, file, 0, options, prompts); rc != kExitOk) return rc;
-  out.store.DataChanged = false;
+  if (OpenTrackFile(out.store, out.scratch, file, s.Reader(options.repairHeading), prompts) != LoadOutcome::Inserted)
+    return kExitFileError;
 
   for (const TrackEdit& e : options.edits) {
     int rc = e.kind == TrackEdit::Kind::Insert ? Insert(out, e, options, prompts) : Delete(out.store, e, prompts);
