@@ -1,0 +1,212 @@
+#include "folderlist/ui/folder_list_window.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "folderlist/ui/folder_list_model.h"
+#include "mainwin/clipboard_text.h"
+#include "mainwin/twips.h"
+
+namespace wl {
+
+namespace {
+
+constexpr const char* kChooserTitle = "Select a Folder to list tracks from";
+constexpr int kActivationFallbackMs = 500;
+constexpr int kGridWidth = 5400;  // twips; the name column takes what the two number columns leave
+
+QString LabelText(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+FolderListWindow::FolderListWindow(SettingsStore& store, SettingsValues& values, UiPrompts& prompts,
+                                   QWidget* parent)
+    : QDialog(parent), store_(store), values_(values), prompts_(prompts) {
+  setObjectName("frmShowFileData");
+  QFont f = font();
+  f.setPointSizeF(8);  // the size the twips widths were drawn for
+  setFont(f);
+  setWindowTitle("List Tracks");
+
+  model_ = new FolderListModel(listing_, this);
+  grid_ = new QTableView(this);
+  grid_->setObjectName("MSF");
+  grid_->setModel(model_);
+  grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid_->setWordWrap(false);
+  grid_->setTextElideMode(Qt::ElideNone);
+  grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setDefaultSectionSize(TwipsToPx(240, this));
+  grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  grid_->setColumnWidth(0, TwipsToPx(kGridWidth - 2350, this));
+  grid_->setColumnWidth(1, TwipsToPx(1000, this));
+  grid_->setColumnWidth(2, TwipsToPx(1000, this));
+  grid_->setMinimumSize(TwipsToPx(kGridWidth, this), TwipsToPx(3600, this));
+  grid_->viewport()->installEventFilter(this);
+
+  auto* browse = new QPushButton("Select Folder", this);
+  browse->setObjectName("cmdBrowseFolder");
+  browse->setToolTip("Click to Select (another) folder");
+  connect(browse, &QPushButton::clicked, this, &FolderListWindow::BrowseFolder);
+
+  auto* frame = new QGroupBox("file type to include", this);
+  frame->setObjectName("Frame1");
+  optTRC_ = new QRadioButton("trc files", frame);
+  optTRC_->setObjectName("optTRC");
+  optTRT_ = new QRadioButton("trt files", frame);
+  optTRT_->setObjectName("optTRT");
+  optBOTH_ = new QRadioButton("trc and trt files", frame);
+  optBOTH_->setObjectName("optBOTH");
+  optBOTH_->setChecked(true);
+  auto* frameLayout = new QVBoxLayout(frame);
+  for (QRadioButton* option : {optTRC_, optTRT_, optBOTH_}) {
+    frameLayout->addWidget(option);
+    connect(option, &QRadioButton::clicked, this, &FolderListWindow::ShowList);
+  }
+
+  auto* copyAll = new QPushButton(this);
+  copyAll->setObjectName("cmdCopyAll");
+  copyAll->setIcon(QIcon::fromTheme("edit-copy", style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+  copyAll->setToolTip(
+      "Click to Copy all text to clipboard; you can also use the RightClick menu in the list to copy selected "
+      "lines");
+  connect(copyAll, &QPushButton::clicked, this, &FolderListWindow::CopyAllRows);
+
+  lblMsg_ = new QLabel(this);
+  lblMsg_->setObjectName("lblMsg");
+  lblMsg_->setWordWrap(true);
+  lblMsg_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(browse);
+  side->addWidget(frame);
+  side->addWidget(copyAll, 0, Qt::AlignLeft);
+  side->addStretch();
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(grid_, 0, 0);
+  layout->addLayout(side, 0, 1);
+  layout->addWidget(lblMsg_, 1, 0, 1, 2);
+  layout->setColumnStretch(0, 1);
+  layout->setRowStretch(0, 1);
+
+  menu_ = new QMenu("LV", this);
+  menu_->setObjectName("mnuListView1");
+  QAction* selectAll = menu_->addAction("&Select All", this, &FolderListWindow::SelectAllRows);
+  selectAll->setObjectName("MnuSelAll");
+  QAction* copy = menu_->addAction("&Copy", this, &FolderListWindow::CopySelectedRows);
+  copy->setObjectName("mnuCopy");
+}
+
+void FolderListWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  // Listed once the window is on screen (its first paint), so the progress can be seen; a window
+  // that is never painted is activated all the same.
+  activationPending_ = true;
+  QTimer::singleShot(kActivationFallbackMs, this, &FolderListWindow::Activate);
+}
+
+void FolderListWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (activationPending_) QTimer::singleShot(0, this, &FolderListWindow::Activate);
+}
+
+bool FolderListWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+      menu_->popup(mouse->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FolderListWindow::Activate() {
+  if (!activationPending_ || !isVisible()) return;
+  activationPending_ = false;
+  if (listFolder_.empty()) listFolder_ = ListFolderFromLastFile(store_.Get("FileOpen", "LastFile", ""));
+  if (listFolder_.empty()) listFolder_ = ChooseListFolder();
+  if (listFolder_.empty()) {
+    reject();
+    return;
+  }
+  ShowList();
+}
+
+std::string FolderListWindow::ChooseListFolder() {
+  return prompts_.ChooseFolder(kChooserTitle, listFolder_).value_or(std::string());
+}
+
+void FolderListWindow::BrowseFolder() {
+  std::string folder = ChooseListFolder();
+  if (folder.empty()) return;
+  listFolder_ = std::move(folder);
+  ShowList();
+}
+
+ListType FolderListWindow::SelectedType() const {
+  if (optTRC_->isChecked()) return ListType::TRC;
+  if (optTRT_->isChecked()) return ListType::TRT;
+  return ListType::Both;
+}
+
+void FolderListWindow::ShowList() {
+  model_->Clear();
+  const ReaderSettings reader = values_.Reader(false);
+  listing_.ShowList(listFolder_, SelectedType(), reader, prompts_, [this](const std::string& percent) {
+    lblMsg_->setText(QString::fromStdString(percent));
+    lblMsg_->repaint();
+  });
+  model_->Refresh();
+  if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
+  lblMsg_->setText(LabelText(listing_.Summary()));
+}
+
+void FolderListWindow::SelectAllRows() {
+  const int rows = model_->rowCount();
+  if (rows == 0) return;
+  grid_->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
+  grid_->selectionModel()->select(QItemSelection(model_->index(0, 0), model_->index(rows - 1, 2)),
+                                  QItemSelectionModel::ClearAndSelect);
+}
+
+void FolderListWindow::CopySelectedRows() {
+  // The selected rows, whichever way the selection was dragged.
+  const QItemSelection selection = grid_->selectionModel()->selection();
+  int first = -1, last = -1;
+  for (const QItemSelectionRange& r : selection) {
+    first = first < 0 ? r.top() : std::min(first, r.top());
+    last = std::max(last, r.bottom());
+  }
+  if (first < 0 && grid_->currentIndex().isValid()) first = last = grid_->currentIndex().row();
+  if (first < 0) return;
+  const std::string text = listing_.CopyText(static_cast<size_t>(first), static_cast<size_t>(last));
+  if (!text.empty()) SetClipboardText(text);
+}
+
+void FolderListWindow::CopyAllRows() {
+  const std::string text = listing_.CopyAllText();
+  if (!text.empty()) SetClipboardText(text);
+}
+
+}  // namespace wl

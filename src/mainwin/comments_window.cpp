@@ -1,0 +1,33 @@
+#include "mainwin/comments_window.h"
+
+#include <QFont>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QVBoxLayout>
+
+#include "mainwin/twips.h"
+
+namespace wl {
+
+CommentsWindow::CommentsWindow(const QString& caption, const QString& text, QWidget* parent) : QDialog(parent) {
+  setObjectName("frmDisplText");
+  setWindowTitle(caption);
+  setModal(true);
+
+  auto* box = new QPlainTextEdit(this);
+  box->setObjectName("txtBox");
+  box->setReadOnly(true);
+  box->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font("Courier New");
+  font.setStyleHint(QFont::TypeWriter);  // any fixed-pitch face where Courier New is missing
+  font.setFixedPitch(true);
+  box->setFont(font);
+  // Comment lines end in CR LF as read from the file.
+  box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(box);
+  resize(TwipsToPx(9000, this), TwipsToPx(5000, this));
+}
+
+}  // namespace wl
