@@ -1,9 +1,8 @@
 // wakeline-cli convert: open a track and save it under another name, as the Save command does.
-#include <filesystem>
 #include <memory>
 
 #include "cli_command.h"
-#include "track/track_writer.h"
+#include "track/track_commands.h"
 #include "track_options.h"
 
 namespace wl::cli {
@@ -21,6 +20,19 @@ constexpr CliCommand kConvert{
     RunConvert};
 const CliRegistrar registrar{kConvert};
 
+class OverwritePrompts : public Prompts {
+ public:
+  OverwritePrompts(CliPrompts& prompts, bool force) : prompts_(prompts), force_(force) {}
+  void ShowMessage(const std::string& text, Icon icon) override { prompts_.ShowMessage(text, icon); }
+  bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) override {
+    return force_ && prompts_.AskYesNo(text, icon, defaultNo);
+  }
+
+ private:
+  CliPrompts& prompts_;
+  bool force_;
+};
+
 int RunConvert(std::vector<std::string>& args) {
   CliPrompts prompts;
   TrackOptions options;
@@ -33,17 +45,9 @@ int RunConvert(std::vector<std::string>& args) {
   auto track = std::make_unique<LoadedTrack>();
   if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
 
-  const std::string& out = args[1];
-  std::error_code ec;
-  if (std::filesystem::exists(out, ec)) {
-    if (!force) {
-      prompts.ShowMessage("file not saved", Icon::None);
-      return kExitFileError;
-    }
-    prompts.AskYesNo(out + " exists, do you want to overwite ?", Icon::Exclamation, true);
-  }
-  if (!writetrackfile(track->store, out, {}, prompts)) return kExitFileError;
-  track->store.DataChanged = false;
+  // Without --force the overwrite question is answered No, unasked.
+  OverwritePrompts savePrompts(prompts, force);
+  if (!SaveTrackFile(track->store, args[1], {}, savePrompts)) return kExitFileError;
   return kExitOk;
 }
 
