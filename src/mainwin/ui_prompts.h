@@ -12,6 +12,7 @@ struct FileDialogRequest {
   std::string filter;       // label|pattern|label|pattern...
   int filterIndex = 1;      // 1-based
   std::string initialName;  // full path or empty
+  bool save = false;        // the name may be new (the Save command)
 };
 
 struct FileDialogChoice {
