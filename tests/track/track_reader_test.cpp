@@ -181,6 +181,9 @@ TEST(TrtReader, FieldConversions) {
   EXPECT_EQ(rig.store.Line(0), PointLine("20080503 12:00:00", kPlain + ",extra,\xe9"));
   EXPECT_TRUE(rig.store.IsTRT);
   EXPECT_FALSE(rig.store.IsTRC);
+  rig.Open("b.trt", PointLine("20080503 12:00:00", "0,0,0,0,0,0,0,3.14159265358979,4.0,0,0,0,0,0,0"));
+  EXPECT_EQ(rig.store.TrackRecs[0].TWA, 180.0f);
+  EXPECT_EQ(rig.store.TrackRecs[0].AWA, static_cast<float>(4.0 * 180 / kPi - 360));
 }
 
 TEST(TrtReader, TrueHeadingRules) {
