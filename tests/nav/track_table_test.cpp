@@ -1,0 +1,141 @@
+#include "nav/track_table.h"
+
+#include <gtest/gtest.h>
+
+#include "track_builder.h"
+
+namespace wl::test {
+namespace {
+
+std::vector<std::string> Cells(const TrackTable& table, int32_t row) {
+  std::vector<std::string> cells;
+  for (int col = 0; col < table.ColumnCount(); ++col) cells.push_back(table.Cell(row, col));
+  return cells;
+}
+
+std::string RowText(const TrackTable& table, int32_t row) {
+  std::string text;
+  table.AppendRowText(text, row);
+  return text;
+}
+
+TEST(TrackTable, HeadsAndWidthsFollowTheFileKind) {
+  TrackBuilder trc;
+  trc.At(0, 0, kNoon);
+  const Processed p = Process(trc.store());
+  const TrackTable table(*p.track);
+  ASSERT_EQ(table.ColumnCount(), 13);
+  EXPECT_EQ(table.Head(0), "Trpt#");
+  EXPECT_EQ(table.Head(4), "COG");
+  EXPECT_EQ(table.Head(8), "uiTime");
+  EXPECT_EQ(table.Head(12), "CumAvSOG");
+  EXPECT_EQ(table.SetupWidth(4), 550);
+  EXPECT_EQ(table.ResizedWidth(4), 500);
+  EXPECT_EQ(table.SetupWidth(6), 680);
+  EXPECT_EQ(table.ResizedWidth(6), 550);
+  EXPECT_EQ(table.SetupWidth(1), 1550);
+
+  TrackBuilder trt(true);
+  trt.At(0, 0, kNoon);
+  trt.store().TrueHeading = true;
+  Processed q = Process(trt.store());
+  const TrackTable wind(*q.track);
+  ASSERT_EQ(wind.ColumnCount(), 20);
+  EXPECT_EQ(wind.Head(4), "tHDG");
+  EXPECT_EQ(wind.Head(8), "uiDist");
+  EXPECT_EQ(wind.Head(19), "WaterS");
+  EXPECT_EQ(wind.SetupWidth(14), 450);
+  EXPECT_EQ(wind.ResizedWidth(5), 500);
+  trt.store().TrueHeading = false;
+  q = Process(trt.store());
+  EXPECT_EQ(TrackTable(*q.track).Head(4), "HDG");
+}
+
+TEST(TrackTable, WithoutPointsTheTableShowsOneEmptyRow) {
+  TrackBuilder b;
+  const Processed p = Process(b.store());
+  const TrackTable table(*p.track);
+  EXPECT_EQ(table.RowCount(), 1);
+  EXPECT_EQ(RowText(table, 0), std::string(12, '\t'));
+  EXPECT_EQ(table.Mark(0, 1), CellMark::None);
+}
+
+TEST(TrackTable, PointZeroShowsOnlyFileValues) {
+  TrackBuilder trc;
+  trc.At(-3150000, 293123, kNoon + 5 * kSecond);
+  trc.Last().COG = 1235;
+  trc.Last().SOG = 6.25f;
+  Processed p = Process(trc.store());
+  EXPECT_EQ(Cells(TrackTable(*p.track), 0),
+            (std::vector<std::string>{"0", "20080711 12:00:05", "52 S 30.000", "04 E 53.123", "124", "6.3", "", "",
+                                      "", "", "", "", ""}));
+
+  TrackBuilder trt(true);
+  trt.At(-3150000, -7381800, kNoon);
+  TrackRec& r = trt.Last();
+  r.HDG = 271.5f;
+  r.COG = 2700;
+  r.SOG = 5;
+  r.TWS = 14.26f;
+  r.TWD = 5;
+  r.TWA = 84;
+  r.AWS = 9;
+  r.AWA = -45.4f;
+  r.WaterS = 4.96f;
+  p = Process(trt.store());
+  EXPECT_EQ(Cells(TrackTable(*p.track), 0),
+            (std::vector<std::string>{"0", "20080711 12:00:00", "52 S 30.000", "123 W 01.800", "272", "270", "5.0",
+                                      "", "", "", "", "", "", "", "14.3", "005", " 084", "9.0", "-045", "5.0"}));
+}
+
+TEST(TrackTable, SixtySecondsAndThreeHundredMetres) {
+  TrackBuilder b;
+  b.At(0, 0, kNoon).At(162, 0, kNoon + 60 * kSecond);
+  const Processed p = Process(b.store());
+  EXPECT_EQ(Cells(TrackTable(*p.track), 1),
+            (std::vector<std::string>{"1", "20080711 12:01:00", "00 N 00.162", "00 W 00.000", "0", "0.0", "0",
+                                      "0.162", ":01:00", "9.72", "0.16", "0:01:00", "9.7"}));
+}
+
+TEST(TrackTable, HoursOfLegsAndTimeUnderWay) {
+  TrackBuilder b;
+  b.At(0, 0, kNoon).Legs(27, 90, 6000, 3600).Leg(90, 517, 310);
+  const Processed p = Process(b.store(), "0");
+  const TrackTable table(*p.track);
+  EXPECT_EQ(table.Cell(1, 8), "1:00:00");
+  EXPECT_EQ(table.Cell(27, 11), "27:00:00");
+  EXPECT_EQ(table.Cell(28, 8), ":05:10");
+  EXPECT_EQ(table.Cell(28, 11), "27:05:10");
+}
+
+TEST(TrackTable, OutlierCellsAreRedAndTackCellsYellow) {
+  TrackBuilder b;
+  b.At(0, 0, kNoon).Legs(9, 90, kStep, kMinute).Legs(5, 0, kStep, kMinute).Leg(0, kStep, 0).Leg(0, kStep, kMinute);
+  const Processed p = Process(b.store());
+  const TrackTable table(*p.track);
+  for (int32_t row = 0; row < table.RowCount(); ++row) {
+    for (int col = 0; col < table.ColumnCount(); ++col) {
+      CellMark expected = CellMark::None;
+      if (row == 15 && (col == 1 || col == 8)) expected = CellMark::Red;
+      if (row == 10 && col == 4) expected = CellMark::Yellow;
+      EXPECT_EQ(table.Mark(row, col), expected) << row << "," << col;
+    }
+  }
+}
+
+TEST(TrackTable, CopyOfTwoRowsOfATrcTable) {
+  TrackBuilder b;
+  b.At(0, 0, kNoon).Legs(5, 45, kStep, kMinute);
+  const Processed p = Process(b.store());
+  const TrackTable table(*p.track);
+  const std::string head =
+      "Date and Time (UTC)\tLatitude\tLongitude\tCOG\tSOG\tuiCOG\tuiDist\tuiTime\tuiSOG\tCumDist\tCumTime\tCumAvSOG\r\n";
+  // Whole rows 3 and 4 of the window: points 2 and 3, their Trpt# included.
+  EXPECT_EQ(table.CopyText(3, 12, 2, 0), head + RowText(table, 2) + "\r\n" + RowText(table, 3));
+  EXPECT_EQ(RowText(table, 2).substr(0, 19), "2\t20080711 12:02:00");
+  EXPECT_EQ(table.CopyText(2, 1, 3, 2),
+            head + "20080711 12:02:00\t00 N 00.142\r\n20080711 12:03:00\t00 N 00.213");
+}
+
+}  // namespace
+}  // namespace wl::test
