@@ -1,0 +1,135 @@
+// wakeline-cli replay: the plot window's simulator without the window.
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <memory>
+
+#include "cli_command.h"
+#include "nav/track_processing.h"
+#include "nmea/replay_runner.h"
+#include "nmea_options.h"
+#include "platform/qt_event_waiter.h"
+#include "platform/stdout_output.h"
+#include "replay_target.h"
+#include "track/date_format.h"
+#include "track_options.h"
+
+namespace wl::cli {
+namespace {
+
+int RunReplay(std::vector<std::string>& args);
+
+constexpr CliCommand kReplay{
+    "replay",
+    "wakeline-cli replay FILE [track options] [sentence options] [--rate N] [--from I] [--to TARGET]\n"
+    "                    [--dry-run] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--port-settings \"4800, n, 8, 1\"]\n"
+    "  Replays the track in accelerated time as the plot window's simulator does: from point I\n"
+    "  (default 0) on, the next point and the positions between, with track time running N times\n"
+    "  faster than real time (15 to 600, default 60). A progress line goes to stderr when it is a\n"
+    "  terminal.\n"
+    "  --to TARGET       a serial device (/dev/ttyUSB0, a pty), tcp://HOST:PORT (a server; every\n"
+    "                    client that connects receives the stream; 10110 is the usual port),\n"
+    "                    udp://HOST:PORT (datagrams, broadcast addresses allowed) or - for stdout\n"
+    "                    (default -)\n"
+    "  --port-settings   speed, parity, data and stop bits of a serial device (default\n"
+    "                    \"4800, n, 8, 1\"; RTS/CTS handshaking, DTR and RTS on)\n"
+    "  --clock           the computer clock at the start; it runs on with the replay\n"
+    "  --dry-run         no port and no waiting: to stdout, before each tick's sentences, a line\n"
+    "                    \"# t=<ms> cursor=<index>\" (t: the sum of the intervals before the tick)\n" WL_NMEA_OPTIONS_HELP,
+    RunReplay};
+const CliRegistrar registrar{kReplay};
+
+void ShowProgress(const ReplayTick& tick, int32_t count) {
+  int percent = count > 1 ? static_cast<int>(int64_t{tick.cursor} * 100 / (count - 1)) : 100;
+  std::fprintf(stderr, "\rpoint %d of %d  %s UTC  %3d %%", tick.cursor, count - 1,
+               FormatDate(tick.result.record.Time, "YYYYMMDD HH:MM:SS").c_str(), percent);
+  std::fflush(stderr);
+}
+
+int RunReplay(std::vector<std::string>& args) {
+  CliPrompts prompts;
+  TrackOptions options;
+  NmeaOptions nmea;
+  std::optional<int32_t> rate, from;
+  std::optional<std::string> target, portSettings;
+  if (int rc = ParseTrackOptions(args, options, prompts)) return rc;
+  if (int rc = ParseNmeaOptions(args, nmea)) return rc;
+  if (int rc = TakeWholeOption(args, "--rate", 15, 600, rate)) return rc;
+  if (int rc = TakeWholeOption(args, "--from", 0, kTrackCapacity - 1, from)) return rc;
+  if (int rc = TakeTextOption(args, "--to", target)) return rc;
+  if (int rc = TakeTextOption(args, "--port-settings", portSettings)) return rc;
+  const bool dryRun = TakeFlag(args, "--dry-run");
+  if (int rc = ExpectPositionals(args, 1, kReplay)) return rc;
+  PortProperties port;
+  if (portSettings) {
+    LineSettings line;
+    std::string error;
+    if (!ParseLineSettings(*portSettings, line, error)) return UsageError("--port-settings: " + error);
+    port.Settings = *portSettings;
+  }
+  std::unique_ptr<NmeaOutput> output = std::make_unique<StdoutOutput>();
+  if (!dryRun) {
+    std::string error;
+    output = MakeReplayTarget(target.value_or("-"), port, error);
+    if (!output) return UsageError(error);
+  }
+
+  auto track = std::make_unique<LoadedTrack>();
+  if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
+  const int32_t count = track->store.TrackCount;
+  if (count == 0) {
+    prompts.ShowMessage(args[0] + " has no points to replay", Icon::None);
+    return kExitFileError;
+  }
+  if (from.value_or(0) >= count)
+    return UsageError("--from " + std::to_string(*from) + ": the track's points are Trpt# 0 to " +
+                      std::to_string(count - 1));
+  auto processed = std::make_unique<ProcessedTrack>();
+  ProcessTrackRecs(track->store, *processed, track->settings);
+  ApplyNmeaOptions(nmea, track->settings);
+
+  // The event loop serves the network outputs between ticks.
+  int qtArgc = 1;
+  char qtName[] = "wakeline-cli";
+  char* qtArgv[] = {qtName, nullptr};
+  std::unique_ptr<QCoreApplication> app;
+  QtEventWaiter waiter;
+  if (!dryRun) app = std::make_unique<QCoreApplication>(qtArgc, qtArgv);
+
+  std::string error;
+  if (!output->IsOpen() && !output->Open(error)) {
+    prompts.ShowMessage(error, Icon::Critical);
+    return kExitFileError;
+  }
+  SeededRandom random(NmeaSeed(nmea));
+  SystemClock systemClock;
+  FixedClock replayClock(nmea.clock.value_or(0));
+  NmeaSender sender{track->settings, track->store.IsTRT, *output, random,
+                    nmea.clock ? static_cast<NmeaClock&>(replayClock) : systemClock};
+
+  Replay replay;
+  replay.recs = processed->ProcRecs.data();
+  replay.count = count;
+  replay.rate = rate.value_or(60);
+  replay.cursor = from.value_or(0);
+  replay.waiter = dryRun ? nullptr : &waiter;
+  const bool progress = !dryRun && isatty(STDERR_FILENO);
+  replay.onTick = [&](const ReplayTick& tick) {
+    if (nmea.clock) replayClock.Set(*nmea.clock + static_cast<double>(tick.tMs) / 86400000.0);
+    if (dryRun) std::printf("# t=%lld cursor=%d\n", static_cast<long long>(tick.tMs), tick.cursor);
+    if (progress) ShowProgress(tick, count);
+    return true;
+  };
+  bool ok = wl::RunReplay(replay, sender, error);
+  if (progress) std::fputc('\n', stderr);
+  output->Close();
+  if (!ok) {
+    prompts.ShowMessage(error, Icon::Critical);
+    return kExitFileError;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+}  // namespace wl::cli

@@ -1,0 +1,45 @@
+#include "replay_target.h"
+
+#include <charconv>
+
+#include "platform/serial_output.h"
+#include "platform/stdout_output.h"
+#include "platform/tcp_output.h"
+#include "platform/udp_output.h"
+
+namespace wl::cli {
+namespace {
+
+// "HOST:PORT", the host possibly in brackets ("[::1]:10110").
+bool SplitHostPort(std::string_view text, std::string& host, uint16_t& port) {
+  size_t colon = text.rfind(':');
+  if (colon == std::string_view::npos || colon == 0) return false;
+  std::string_view h = text.substr(0, colon), p = text.substr(colon + 1);
+  if (h.size() >= 2 && h.front() == '[' && h.back() == ']') h = h.substr(1, h.size() - 2);
+  auto res = std::from_chars(p.data(), p.data() + p.size(), port);
+  if (p.empty() || res.ec != std::errc() || res.ptr != p.data() + p.size() || h.empty()) return false;
+  host = h;
+  return true;
+}
+
+}  // namespace
+
+std::unique_ptr<NmeaOutput> MakeReplayTarget(const std::string& target, const PortProperties& port,
+                                            std::string& error) {
+  if (target == "-") return std::make_unique<StdoutOutput>();
+  for (std::string_view scheme : {"tcp://", "udp://"}) {
+    if (target.compare(0, scheme.size(), scheme) != 0) continue;
+    std::string host;
+    uint16_t number = 0;
+    if (!SplitHostPort(std::string_view(target).substr(scheme.size()), host, number) ||
+        (number == 0 && scheme == "udp://")) {
+      error = "--to " + target + ": needs " + std::string(scheme) + "HOST:PORT";
+      return nullptr;
+    }
+    if (scheme == "tcp://") return std::make_unique<TcpServerOutput>(host, number);
+    return std::make_unique<UdpOutput>(host, number);
+  }
+  return std::make_unique<SerialOutput>(target, port);
+}
+
+}  // namespace wl::cli
