@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
+#include "nav/outlier_runs.h"
 #include "track_builder.h"
 
 namespace wl::test {
@@ -135,6 +139,42 @@ TEST(TrackTable, CopyOfTwoRowsOfATrcTable) {
   EXPECT_EQ(RowText(table, 2).substr(0, 19), "2\t20080711 12:02:00");
   EXPECT_EQ(table.CopyText(2, 1, 3, 2),
             head + "20080711 12:02:00\t00 N 00.142\r\n20080711 12:03:00\t00 N 00.213");
+}
+
+}  // namespace
+}  // namespace wl::test
+
+namespace wl::test {
+namespace {
+
+// What a damaged TRC file can hold: any time bits, any position, any speed.
+TEST(TrackTable, DamagedValuesStillGiveEveryCell) {
+  TrackBuilder b;
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  b.At(INT32_MAX, INT32_MIN, nan).At(INT32_MIN, INT32_MAX, inf).At(0, 0, -inf).At(5, 5, 1e300).At(6, 6, -1e300);
+  b.At(7, 7, kNoon).At(-8, 8, kNoon + kSecond).At(9, -9, kNoon + 2 * kSecond);
+  b.Point(1).SOG = std::numeric_limits<float>::max();
+  b.Point(2).SOG = -std::numeric_limits<float>::infinity();
+  b.Point(3).COG = INT16_MIN;
+  const Processed p = Process(b.store());
+  const TrackTable table(*p.track);
+  std::string text;
+  for (int32_t row = 0; row < table.RowCount(); ++row) table.AppendRowText(text, row);
+  EXPECT_FALSE(text.empty());
+  for (int32_t i = 1; i < 8; ++i) EXPECT_TRUE(std::isfinite(p.Rec(i).Time)) << i;
+  EXPECT_TRUE(std::isfinite(p.settings.PlotSpeedHigh));
+}
+
+TEST(OutlierRuns, CountsRunsOfConsecutiveOutliers) {
+  TrackBuilder b;
+  b.At(0, 0, kNoon).Legs(4, 90, kStep, kMinute).Legs(3, 90, 0, kMinute).Legs(4, 90, kStep, kMinute);
+  b.Leg(90, kStep, 0).Legs(3, 90, kStep, kMinute).Leg(90, kStep, 0).Leg(90, kStep, 0).Leg(90, kStep, kMinute);
+  const Processed p = Process(b.store());
+  EXPECT_EQ(CountOutlierRuns(*p.track), 3);
+  b.Leg(90, kStep, 0);  // a wait at the very end: the last point's tack flag replaces its mark
+  EXPECT_EQ(CountOutlierRuns(*Process(b.store()).track), 3);
+  EXPECT_EQ(CountOutlierRuns(*Process(b.store(), "0").track), 3);
 }
 
 }  // namespace
