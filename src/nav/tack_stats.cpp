@@ -109,7 +109,7 @@ TackRec MakeTackRec(const ProcessedTrack& processed, int32_t s, int32_t e) {
   // A span too small or too large to give a speed (a damaged time) counts as no time.
   t.tackSOG = std::isfinite(sog) && std::fabs(sog) <= FLT_MAX ? static_cast<float>(sog) : 0;
   t.hasAverages = processed.isTRT && e - s > 3;
-  if (processed.isTRT) {
+  if (t.hasAverages) {
     t.avHDG = AvgHDG(processed, s + 1, e - 1);
     t.avSPD = AvgWaterS(processed, s + 1, e - 1);
     t.avTWS = AvgTWS(processed, s + 1, e - 1);

@@ -56,12 +56,6 @@ TEST(CliTacks, TackAngleZeroLeavesOnlyWaitsAfterTheEmptyRow) {
   EXPECT_EQ(rows[2][2], "0:05:00");
 }
 
-TEST(CliTacks, EmptyTrackGivesTheClearedGrid) {
-  const auto run = RunCli({"tacks", SourcePath("data/samples/empty.trc")});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out.substr(run.out.find('\n') + 1), "\t\t\t\t\t\t\t\t\n");
-}
-
 TEST(CliTacks, RefusesWhatItCannotRead) {
   EXPECT_EQ(RunCli({"tacks", SourcePath("data/samples/no_such_file.trt")}).exitCode, 1);
   EXPECT_EQ(RunCli({"tacks"}).exitCode, 2);
