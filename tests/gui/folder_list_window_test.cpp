@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <deque>
 #include <optional>
 
 #include "folderlist/ui/folder_list_window.h"
+#include "support/scripted_ui_prompts.h"
 #include "track/float_text.h"
 #include "track/number_format.h"
 #include "track/track_reader.h"
@@ -22,25 +22,14 @@
 namespace wl {
 namespace {
 
-class ScriptedUiPrompts : public UiPrompts {
+// The shared script, also noting where each folder chooser starts.
+class FolderPrompts : public test::ScriptedUiPrompts {
  public:
-  void ShowMessage(const std::string& text, Icon) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& text, Icon, bool) override {
-    messages.push_back(text);
-    return true;
-  }
-  std::optional<FileDialogChoice> ChooseFile(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override {
-    folderRequests.push_back({title, initialFolder});
-    if (folders.empty()) return std::nullopt;
-    std::optional<std::string> answer = folders.front();
-    folders.pop_front();
-    return answer;
+    initialFolders.push_back(initialFolder);
+    return ScriptedUiPrompts::ChooseFolder(title, initialFolder);
   }
-
-  std::deque<std::optional<std::string>> folders;  // nullopt: cancelled
-  std::vector<std::pair<std::string, std::string>> folderRequests;
-  std::vector<std::string> messages;
+  std::vector<std::string> initialFolders;
 };
 
 // Remembers what the label showed each time it was painted.
@@ -78,7 +67,7 @@ struct Fixture {
   QStringList Row(const char* name) {
     TrackStore store;
     TrackBlock scratch;
-    ScriptedUiPrompts quiet;
+    test::ScriptedUiPrompts quiet;
     readtrackfile(store, scratch, Path(name).toStdString(), 0, values.Reader(false), quiet);
     return {name, QString::fromStdString(ShortFloatText(store.GetCumDist())), QString::number(store.TrackCount)};
   }
@@ -90,7 +79,7 @@ struct Fixture {
   QTemporaryDir dir;
   SettingsStore settings;
   SettingsValues values;
-  ScriptedUiPrompts prompts;
+  FolderPrompts prompts;
 };
 
 QStringList GridRow(QTableView& grid, int row) {
@@ -153,8 +142,7 @@ void FolderListWindowTest::ListsTheLastFilesFolderSortedWithProgressAndSummary()
 
   window.show();
   QTRY_COMPARE(grid->model()->rowCount(), 4);
-  QVERIFY(f.prompts.folderRequests.empty());
-  QVERIFY(f.prompts.messages.empty());  // no question about unsaved data either
+  QVERIFY(f.prompts.asked.empty());  // no chooser, and no question about unsaved data either
   QCOMPARE(open.TrackCount, count);
   QVERIFY(open.DataChanged);
   QCOMPARE(open.TrackFileName, std::string("c.trt"));
@@ -247,16 +235,17 @@ void FolderListWindowTest::WithoutALastFileTheChooserPicksAndTheFolderIsKept() {
   auto* grid = window.findChild<QTableView*>("MSF");
   window.show();
   QTRY_COMPARE(grid->model()->rowCount(), 4);
-  QCOMPARE(f.prompts.folderRequests.size(), size_t{1});
-  QCOMPARE(f.prompts.folderRequests[0].first, std::string("Select a Folder to list tracks from"));
-  QCOMPARE(f.prompts.folderRequests[0].second, std::string());
+  QCOMPARE(f.prompts.asked.size(), size_t{1});
+  QVERIFY(f.prompts.asked[0].kind == test::ScriptedUiPrompts::Kind::Folder);
+  QCOMPARE(f.prompts.asked[0].text, std::string("Select a Folder to list tracks from"));
+  QCOMPARE(f.prompts.initialFolders[0], std::string());
 
   // Shown again later in the run: the same folder, listed afresh, no chooser.
   window.hide();
   QFile::remove(f.Path("d.trt"));
   window.show();
   QTRY_COMPARE(grid->model()->rowCount(), 3);
-  QCOMPARE(f.prompts.folderRequests.size(), size_t{1});
+  QCOMPARE(f.prompts.asked.size(), size_t{1});
 }
 
 void FolderListWindowTest::ACancelledChooserEndsTheModalShow() {
@@ -271,7 +260,7 @@ void FolderListWindowTest::ACancelledChooserEndsTheModalShow() {
   QCOMPARE(window.exec(), int(QDialog::Rejected));
   QVERIFY(!stuck);
   QVERIFY(!window.isVisible());
-  QCOMPARE(f.prompts.folderRequests.size(), size_t{1});
+  QCOMPARE(f.prompts.initialFolders.size(), size_t{1});
   QCOMPARE(window.findChild<QTableView*>("MSF")->model()->rowCount(), 0);
 }
 
@@ -286,7 +275,7 @@ void FolderListWindowTest::BrowsingToAnotherFolderOrCancelling() {
   QCOMPARE(window.findChild<QPushButton*>("cmdBrowseFolder")->text(), QString("Select Folder"));
 
   Click(window, "cmdBrowseFolder");  // cancelled: nothing changes
-  QCOMPARE(f.prompts.folderRequests.back().second, f.Folder());
+  QCOMPARE(f.prompts.initialFolders.back(), f.Folder());
   QCOMPARE(grid->model()->rowCount(), 4);
 
   const std::string empty = f.Path("empty").toStdString();
@@ -295,7 +284,7 @@ void FolderListWindowTest::BrowsingToAnotherFolderOrCancelling() {
   QCOMPARE(grid->model()->rowCount(), 0);
   QCOMPARE(label->text(), QString::fromStdString(empty) + "\nNo files of selected type in this directory");
   Click(window, "cmdBrowseFolder");
-  QCOMPARE(f.prompts.folderRequests.back().second, empty);
+  QCOMPARE(f.prompts.initialFolders.back(), empty);
 }
 
 }  // namespace wl
