@@ -13,14 +13,16 @@ double Varied(double value, double pct, double r) { return value + value * (r - 
 // A variation given in percent of 360°.
 double DegreesVariation(double pct, double r) { return pct * (r - 0.5) * 3.6; }
 
-}  // namespace
-
+// The clock moved by the time offset for TRT files (back unless the sign box is set); the date
+// moves with it.
 double SentenceTime(const NmeaSender& sender) {
   double now = sender.clock.LocalNow();
   if (!sender.isTRT) return now;
   double offset = TimeOffsetDays(sender.settings.txtTimeOffset);
   return sender.settings.timeOffsetSign ? now + offset : now - offset;
 }
+
+}  // namespace
 
 bool SendPointNMEA(const ProcRec& rec, NmeaSender& sender, std::string& error) {
   const SettingsValues& set = sender.settings;

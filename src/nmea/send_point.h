@@ -20,10 +20,6 @@ struct NmeaSender {
   NmeaClock& clock;
 };
 
-// Sentence time: the clock moved by the time offset for TRT files (back unless the sign box is
-// set); its date moves with it.
-double SentenceTime(const NmeaSender& sender);
-
 // Opens the output on first use. Returns false with error (naming the device and the reason)
 // when the output cannot be opened or written; the remaining sentences are then not sent.
 bool SendPointNMEA(const ProcRec& rec, NmeaSender& sender, std::string& error);

@@ -15,7 +15,6 @@ class SerialOutput : public NmeaOutput {
 
   // Take effect at the next Open.
   PortProperties& Properties() { return properties_; }
-  const std::string& Device() const { return device_; }
 
   bool IsOpen() const override;
   bool Open(std::string& error) override;

@@ -24,6 +24,9 @@ bool TcpServerOutput::Open(std::string& error) {
 }
 
 void TcpServerOutput::Close() {
+  // What a slow client has not taken yet still goes out before the connection ends.
+  for (auto& c : clients_)
+    if (c->state() == QAbstractSocket::ConnectedState && c->bytesToWrite() > 0) c->waitForBytesWritten(1000);
   clients_.clear();
   server_.close();
 }

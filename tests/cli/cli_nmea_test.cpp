@@ -86,12 +86,6 @@ TEST(CliNmea, SimulatedValuesWithoutVariation) {
   EXPECT_EQ(Field(lines[3], 3), "20.0");
 }
 
-TEST(CliNmea, MwdSendsOnlyTheFix) {
-  const auto run = RunCli({"nmea", kZigzagTrt, "--wind", "mwd"});
-  ASSERT_EQ(run.exitCode, 0);
-  EXPECT_EQ(Lines(run.out).size(), 1u);
-}
-
 TEST(CliNmea, WrongCommandLines) {
   const std::vector<std::vector<std::string>> wrong = {
       {"nmea", kZigzagTrt, "--index", "300"},

@@ -77,15 +77,5 @@ TEST_F(ReplayTest, OutputFailureStopsTheReplay) {
   EXPECT_EQ(ticks, 3);
 }
 
-TEST_F(ReplayTest, TickCallbackCanEndTheReplay) {
-  Replay replay;
-  replay.recs = recs.data();
-  replay.count = 5;
-  replay.onTick = [&](const ReplayTick& t) { return t.cursor < 2; };
-  std::string error;
-  EXPECT_TRUE(RunReplay(replay, sender, error));
-  EXPECT_EQ(output.writes.size(), 3u);
-}
-
 }  // namespace
 }  // namespace wl

@@ -124,13 +124,6 @@ TEST(SimSchedule, CursorMovedToTheEndDuringALeg) {
   EXPECT_FALSE(r.state.SimRunning);
 }
 
-TEST(SimSchedule, StopRequestedBeforeTheTick) {
-  Runner r(Track({{0, 0}, {6, 30 / 3600.f}, {6, 60 / 3600.f}}));
-  r.state.SimRunning = false;
-  EXPECT_EQ(r.Tick().kind, Kind::Point);
-  EXPECT_EQ(r.state.intervalMs, 0);
-}
-
 TEST(InterpolateProcRec, RoundsHalfToEvenAndZeroesDerivedFields) {
   ProcRec a, b;
   a.Pos = {0, 10};
