@@ -19,7 +19,8 @@ constexpr CliCommand kNmea{
     "                  [sentence options]\n"
     "  Writes to stdout the exact bytes (CR LF line ends) that one send of point I (default 0), or\n"
     "  of every point in order with --all, puts on the port: $GPRMC, then the sentences chosen.\n"
-    "  --clock fixes the computer clock that gives the sentence time (default: the clock now).\n" WL_NMEA_OPTIONS_HELP,
+    "  --clock fixes the computer clock that gives the sentence time (default: the clock now).\n"
+    WL_NMEA_OPTIONS_HELP,
     RunNmea};
 const CliRegistrar registrar{kNmea};
 

@@ -36,7 +36,8 @@ constexpr CliCommand kReplay{
     "                    \"4800, n, 8, 1\"; RTS/CTS handshaking, DTR and RTS on)\n"
     "  --clock           the computer clock at the start; it runs on with the replay\n"
     "  --dry-run         no port and no waiting: to stdout, before each tick's sentences, a line\n"
-    "                    \"# t=<ms> cursor=<index>\" (t: the sum of the intervals before the tick)\n" WL_NMEA_OPTIONS_HELP,
+    "                    \"# t=<ms> cursor=<index>\" (t: the sum of the intervals before the tick)\n"
+    WL_NMEA_OPTIONS_HELP,
     RunReplay};
 const CliRegistrar registrar{kReplay};
 

@@ -21,7 +21,7 @@ struct NmeaOptions {
 };
 
 #define WL_NMEA_OPTIONS_HELP                                                                 \
-  "sentence options:\n"                                                                       \
+  "\nsentence options:\n"                                                                     \
   "  --dbt                   send depth (DBT)\n"                                              \
   "  --vhw                   send water speed and heading (VHW)\n"                            \
   "  --wind mwv|vwr|mwd      send wind as MWV or VWR (MWD sends none)\n"                      \
