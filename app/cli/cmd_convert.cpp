@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "cli_command.h"
+#include "nav/track_processing.h"
 #include "track/track_commands.h"
 #include "track_options.h"
 
@@ -40,14 +41,19 @@ int RunConvert(std::vector<std::string>& args) {
   bool force = TakeFlag(args, "--force");
   bool tackPointsOnly = TakeFlag(args, "--tack-points-only");
   if (int rc = ExpectPositionals(args, 2, kConvert)) return rc;
-  if (tackPointsOnly) return UsageError("--tack-points-only is not available yet");
 
   auto track = std::make_unique<LoadedTrack>();
   if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
+  auto processed = std::make_unique<ProcessedTrack>();
+  ProcessTrackRecs(track->store, *processed, track->settings);
+  PointFilter keep;
+  if (tackPointsOnly) {
+    keep = [&p = *processed](int32_t i) { return p.ProcRecs[static_cast<size_t>(i)].TackFlag == kTackPoint; };
+  }
 
   // Without --force the overwrite question is answered No, unasked.
   OverwritePrompts savePrompts(prompts, force);
-  if (!SaveTrackFile(track->store, args[1], {}, savePrompts)) return kExitFileError;
+  if (!SaveTrackFile(track->store, args[1], keep, savePrompts)) return kExitFileError;
   return kExitOk;
 }
 

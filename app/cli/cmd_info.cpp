@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "cli_command.h"
+#include "nav/outlier_runs.h"
+#include "nav/track_processing.h"
 #include "track/date_format.h"
 #include "track/float_text.h"
 #include "track_options.h"
@@ -16,7 +18,8 @@ constexpr CliCommand kInfo{
     "info",
     "wakeline-cli info FILE [track options]\n"
     "  Prints the file kind, the number of points, the total distance (nm), the first and last\n"
-    "  time (UTC) and the number of comment lines. Messages of the reader go to stderr.\n",
+    "  time (UTC), the number of comment lines, the tack points, the waits (runs of speed\n"
+    "  outliers) and the plot's speed scale (high and low, kn). Messages go to stderr.\n",
     RunInfo};
 const CliRegistrar registrar{kInfo};
 
@@ -46,6 +49,15 @@ int RunInfo(std::vector<std::string>& args) {
                 FormatDate(store.TrackRecs[store.TrackCount - 1].Time, "YYYYMMDD HH:MM:SS").c_str());
   }
   std::printf("comments: %zu\n", CommentLines(store.TrackComments));
+
+  auto processed = std::make_unique<ProcessedTrack>();
+  ProcessTrackRecs(store, *processed, track->settings);
+  int32_t tackPoints = 0;
+  for (int32_t i = 0; i < processed->count; ++i)
+    if (processed->ProcRecs[static_cast<size_t>(i)].TackFlag == kTackPoint) ++tackPoints;
+  std::printf("tack points: %d\n", static_cast<int>(tackPoints));
+  std::printf("waits: %d\n", static_cast<int>(CountOutlierRuns(*processed)));
+  std::printf("speed scale: %s %s kn\n", track->settings.txtPltSpdHigh.c_str(), track->settings.txtPltSpdLow.c_str());
   return kExitOk;
 }
 

@@ -150,7 +150,7 @@ void ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed, Settin
     pr.Time = time;
 
     if (!settings.PlotSpeedFixed) {
-      const double v = trt ? static_cast<double>(pr.WaterS) : speed;
+      const double v = trt ? static_cast<double>(pr.WaterS) : static_cast<double>(pr.uiSOG);
       // A jump of 10 % or more from the previous value is a spike, not a speed sailed.
       if (highest < v && previousSpeed * 0.1 > std::fabs(previousSpeed - v)) highest = v;
       previousSpeed = v;

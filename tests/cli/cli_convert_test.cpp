@@ -122,12 +122,32 @@ TEST(CliConvert, EditsReachTheWrittenFile) {
   EXPECT_EQ(ReadFile(out), first + ReadFile(one) + last);
 }
 
-TEST(CliConvert, TackPointsOnlyIsNotAvailableYet) {
+TEST(CliConvert, TackPointsOnlyWritesThePointsFlaggedAsTacks) {
   TempDir dir;
-  const auto run = RunCli({"convert", kZigzagTrt, dir.File("out.trt"), "--tack-points-only"});
-  EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.err, "wakeline: --tack-points-only is not available yet\n");
-  EXPECT_FALSE(std::filesystem::exists(dir.File("out.trt")));
+  const auto table = RunCli({"table", kZigzagTrt, "--flags"});
+  ASSERT_EQ(table.exitCode, 0) << table.err;
+  // The flag is the last cell of each point row; collect the lines of the points flagged 1.
+  std::vector<std::string> lines;
+  const std::string all = PointLines(ReadFile(kZigzagTrt));
+  for (size_t at = 0; at < all.size(); at = all.find("\r\n", at) + 2) lines.push_back(all.substr(at, all.find("\r\n", at) - at));
+  std::string expected;
+  size_t row = 0, tacks = 0;
+  for (size_t at = table.out.find('\n') + 1; at < table.out.size(); at = table.out.find('\n', at) + 1, ++row) {
+    const std::string line = table.out.substr(at, table.out.find('\n', at) - at);
+    if (line.substr(line.rfind('\t') + 1) == "1") {
+      expected += lines.at(row) + "\r\n";
+      ++tacks;
+    }
+  }
+  ASSERT_GT(tacks, 2u);
+
+  const auto run = RunCli({"convert", kZigzagTrt, dir.File("tacks.trt"), "--tack-points-only"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(ReadFile(dir.File("tacks.trt")), expected);
+
+  const auto none = RunCli({"convert", kZigzagTrt, dir.File("none.trt"), "--tack-points-only", "--tack-angle", "0"});
+  ASSERT_EQ(none.exitCode, 0) << none.err;
+  EXPECT_EQ(ReadFile(dir.File("none.trt")), "");
 }
 
 TEST(CliConvert, RealRecordingSavesAsItsTrcTwin) {
