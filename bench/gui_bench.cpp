@@ -1,0 +1,128 @@
+// The main window, offscreen: opening a 20001-point track until its first rows are painted and
+// the buttons are enabled, scrolling the table to its end, deleting 100 points in the middle.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "mainwin/main_window.h"
+#include "mainwin/track_table_view.h"
+#include "settings/settings_store.h"
+#include "track/track_rec.h"
+
+namespace {
+
+// Chooses the bench's file and answers Yes; shows nothing.
+class BenchPrompts : public wl::UiPrompts {
+ public:
+  std::string file;
+  void ShowMessage(const std::string&, wl::Icon) override {}
+  bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
+  std::optional<wl::FileDialogChoice> ChooseFile(const wl::FileDialogRequest& r) override {
+    return wl::FileDialogChoice{file, r.filterIndex};
+  }
+  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+// A beat to windward: tacks every 40 points, one point every 10 s.
+void WriteTrack(const std::string& path) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) std::abort();
+  double lat = 54.3725, lon = 10.1683;
+  for (int i = 0; i < wl::kTrackCapacity; ++i) {
+    const double cog = (i / 40) % 2 ? 0.785 : 5.498;  // radians, NE and NW
+    lat += 0.000025 * std::cos(cog);
+    lon += 0.00004 * std::sin(cog);
+    const int s = 9 * 3600 + i * 10;
+    std::fprintf(f, "20210612 %02d:%02d:%02d,%.6f,%.6f,5.8,%.5f,0,0,12.5,0.72,0.5,4.1,6.4,8.9,0,%.5f,6.1\r\n",
+                 s / 3600 % 24, s / 60 % 60, s % 60, lat, lon, cog, cog);
+  }
+  std::fclose(f);
+}
+
+struct Bench {
+  QTemporaryDir dir;
+  std::string track = dir.filePath("long.trt").toStdString();
+  std::unique_ptr<wl::SettingsStore> settings;
+  BenchPrompts prompts;
+  std::unique_ptr<wl::MainWindow> window;
+  wl::TrackTableView* grid = nullptr;
+  QPushButton* open = nullptr;
+  QPushButton* plot = nullptr;
+
+  Bench() {
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    WriteTrack(track);
+    settings = std::make_unique<wl::SettingsStore>(wl::SettingsStore::DefaultPath());
+    window = std::make_unique<wl::MainWindow>(*settings, prompts, false);
+    grid = window->findChild<wl::TrackTableView*>("MSFGTrack");
+    open = window->findChild<QPushButton*>("CommandOpenInput");
+    plot = window->findChild<QPushButton*>("cmdPlot");
+    window->show();
+    QApplication::processEvents();
+  }
+  void Open() {
+    prompts.file = track;
+    open->click();
+    grid->viewport()->repaint();
+  }
+  void Key(int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(grid, &press);
+    grid->viewport()->repaint();
+  }
+};
+
+Bench* bench = nullptr;
+
+void BM_OpenLongTrack(benchmark::State& state) {
+  for (auto _ : state) bench->Open();
+  if (bench->grid->model()->rowCount() != wl::kTrackCapacity || !bench->plot->isEnabled())
+    state.SkipWithError("the track was not shown");
+}
+BENCHMARK(BM_OpenLongTrack)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollToTheEnd(benchmark::State& state) {
+  bench->Open();
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench->Key(Qt::Key_Home);
+    state.ResumeTiming();
+    bench->Key(Qt::Key_End);
+  }
+}
+BENCHMARK(BM_ScrollToTheEnd)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteHundredPointsInTheMiddle(benchmark::State& state) {
+  bench->Open();
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (bench->window->Store().TrackCount < 10000) bench->Open();
+    const int middle = bench->window->Store().TrackCount / 2;
+    bench->grid->SetCurrentRow(middle);
+    bench->grid->SetSelectionEnd(middle + 99);
+    state.ResumeTiming();
+    bench->Key(Qt::Key_Delete);
+  }
+}
+BENCHMARK(BM_DeleteHundredPointsInTheMiddle)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  Bench b;
+  bench = &b;
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,265 @@
+#include "mainwin/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "mainwin/app_title.h"
+#include "mainwin/tack_angle_box.h"
+#include "mainwin/track_table_model.h"
+#include "mainwin/track_table_view.h"
+#include "mainwin/twips.h"
+#include "nav/tack_detection.h"
+#include "track/float_text.h"
+#include "track/number_format.h"
+
+namespace wl {
+
+namespace {
+
+// Twips.
+constexpr int kGridLeft = 75, kGridTop = 2040, kGridMargin = 75;
+constexpr int kMinWidth = 10600, kMinHeight = 4500;
+constexpr int kDefaultWidth = 11850, kDefaultHeight = 7000;
+constexpr int kButtonWidth = 1695, kButtonHeight = 375;
+
+constexpr std::string_view kSettings = "Settings";
+
+}  // namespace
+
+MainWindow::MainWindow(SettingsStore& settingsStore, UiPrompts& prompts, bool repairHeading, QWidget* parent)
+    : QWidget(parent),
+      settingsStore_(settingsStore),
+      prompts_(prompts),
+      repairHeading_(repairHeading),
+      store_(std::make_unique<TrackStore>()),
+      scratch_(std::make_unique<TrackBlock>()),
+      processed_(std::make_unique<ProcessedTrack>()),
+      table_(*processed_) {
+  setObjectName("frmMain");
+  // The twips layout was drawn for a narrow 8 point sans serif; wider faces would clip the cells.
+  QFont f = font();
+  f.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica", f.family()});
+  f.setPointSizeF(8);
+  setFont(f);
+  setAcceptDrops(true);
+
+  // Start-up, in the settings' fixed order: geometry, caption, tack angle, the rest.
+  const QRect screen = this->screen()->geometry();
+  settings_ = LoadSettingsValues(settingsStore_, static_cast<float>(PxToTwips(screen.width(), this)),
+                                 static_cast<float>(PxToTwips(screen.height(), this)));
+  CreateControls();
+  RestoreGeometry();
+  setWindowTitle(MainCaption());
+  tackAngle_->setText(QString::fromStdString(settings_.tackAngle));
+  store_->TrackCount = 0;
+  Process();
+  history_.Reset();
+  Layout();
+}
+
+MainWindow::~MainWindow() = default;
+
+QPushButton* MainWindow::AddButton(const char* name, const char* caption, const char* toolTip, int left, int top) {
+  auto* b = new QPushButton(caption, this);
+  b->setObjectName(name);
+  b->setToolTip(toolTip);
+  Place(b, left, top, kButtonWidth, kButtonHeight);
+  return b;
+}
+
+void MainWindow::Place(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(TwipsToPx(left, this), TwipsToPx(top, this), TwipsToPx(width, this), TwipsToPx(height, this));
+}
+
+void MainWindow::CreateControls() {
+  auto label = [this](const char* name, const char* text, int left, int top, int width, int height,
+                      bool wrap = true) {
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(wrap);
+    Place(l, left, top, width, height);
+    return l;
+  };
+  // A caption that the font makes wider than its place grows to the right, into free space.
+  auto widen = [](QWidget* w) { w->resize(std::max(w->width(), w->sizeHint().width()), w->height()); };
+  widen(label("Inputfiletag", "Inputfile:", 120, 120, 600, 195, false));
+  inputName_ = label("Inputfilenaam", "", 1080, 120, 5085, 555);
+  widen(label("Outputfiletag", "Outputfile: ", 120, 840, 765, 195, false));
+  outputName_ = label("Outputfilenaam", "", 1080, 840, 5085, 555);
+  label("Label1", "Turn angle which marks a new Tack 15-60 or  0", 1080, 1560, 3735, 375);
+
+  cmdOpen_ = AddButton("CommandOpenInput", "Open Inputfile", "Opens a .trc or .trt file", 6360, 0);
+  cmdPlot_ = AddButton("cmdPlot", "Plot Route", "Open Plot View", 6360, 480);
+  cmdSave_ = AddButton("CommandSave", "Save", "Saves the data as listed below", 6360, 960);
+  cmdComments_ = AddButton("cmdShowComments", "Comments",
+                           "In .trt files you can have comment lines, starting with '/*'; if there are any, this "
+                           "button will display them",
+                           6360, 1560);
+  cmdDelFile_ = AddButton("cmdDelFile", "Delete Open File", "Completely removes the current file", 8160, 0);
+  cmdShowTack_ = AddButton("CmdShowTack", "List Tack Data", "Lists the Tacks with their information", 8160, 480);
+  optAllWpts_ = new QRadioButton("Output all waypoints", this);
+  optAllWpts_->setObjectName("OptionAllWpts");
+  optAllWpts_->setChecked(true);
+  Place(optAllWpts_, 8160, 960, 1815, 255);
+  widen(optAllWpts_);
+  optTrackWpts_ = new QRadioButton("Output track waypoints only", this);
+  optTrackWpts_->setObjectName("OptionTrackWpts");
+  Place(optTrackWpts_, 8160, 1260, 2295, 255);
+  widen(optTrackWpts_);
+  cmdCOMSet_ = AddButton("cmdCOMSet", "Settings", "Show/Modify settings for Plot and Simulation", 8160, 1560);
+  cmdListDist_ =
+      AddButton("cmdListDist", "List Tracks", "Lists the tracks and distances in a selected Folder", 9960, 0);
+  cmdPlot_->setEnabled(false);
+  cmdDelFile_->setEnabled(false);
+  cmdShowTack_->setEnabled(false);
+
+  tackAngle_ = new TackAngleBox(prompts_, this);
+  Place(tackAngle_, 5280, 1560, 855, 375);
+
+  // Drawn over the button beside it while a pass runs; empty otherwise.
+  progress_ = label("lblProgress", "", 8160, 120, 45, 195, false);
+
+  model_ = new TrackTableModel(table_, this);
+  grid_ = new TrackTableView(*model_, table_, this);
+  setMinimumSize(TwipsToPx(kMinWidth, this), TwipsToPx(kMinHeight, this));
+
+  connect(cmdOpen_, &QPushButton::clicked, this, &MainWindow::Open);
+  connect(cmdSave_, &QPushButton::clicked, this, &MainWindow::Save);
+  connect(cmdComments_, &QPushButton::clicked, this, &MainWindow::ShowComments);
+  connect(cmdDelFile_, &QPushButton::clicked, this, &MainWindow::DeleteOpenFile);
+  connect(cmdShowTack_, &QPushButton::clicked, this, &MainWindow::ShowTackList);
+  connect(cmdListDist_, &QPushButton::clicked, this, &MainWindow::ShowFolderList);
+  connect(cmdPlot_, &QPushButton::clicked, this, [this] {
+    if (EnoughPoints(store_->TrackCount, prompts_))
+      prompts_.ShowMessage("The plot window is not available yet", Icon::Information);
+  });
+  connect(cmdCOMSet_, &QPushButton::clicked, this,
+          [this] { prompts_.ShowMessage("The settings dialog is not available yet", Icon::Information); });
+  connect(grid_, &TrackTableView::DeleteRequested, this, &MainWindow::DeletePoints);
+  connect(grid_, &TrackTableView::InsertRequested, this, &MainWindow::InsertFile);
+
+  // The box is the live tack angle: the detection reads whatever it holds.
+  connect(tackAngle_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { settings_.tackAngle = text.toStdString(); });
+  connect(tackAngle_, &TackAngleBox::Accepted, this,
+          [this](const QString& text) { settingsStore_.Save(kSettings, "TackAngle", text.toStdString()); });
+  connect(tackAngle_, &TackAngleBox::Left, this, [this] {
+    Process();
+    cmdPlot_->setEnabled(true);
+  });
+
+  optionsMenu_ = new QMenu("Options", this);
+  optionsMenu_->setObjectName("mnuOptions");
+  QAction* center = optionsMenu_->addAction("&Center window", this, &MainWindow::CenterWindow);
+  center->setObjectName("mnuOptionsMv");
+  QAction* size = optionsMenu_->addAction("&Size window to default", this, &MainWindow::SizeToDefault);
+  size->setObjectName("mnuOptionsSz");
+
+  auto shortcut = [this](QKeySequence keys, auto slot) {
+    auto* a = new QAction(this);
+    a->setShortcut(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    connect(a, &QAction::triggered, this, slot);
+    addAction(a);
+  };
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdOpen_->click(); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { cmdSave_->click(); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Redo(); });
+}
+
+void MainWindow::Layout() {
+  if (!grid_ || isMinimized()) return;
+  const int left = TwipsToPx(kGridLeft, this), top = TwipsToPx(kGridTop, this);
+  const int margin = TwipsToPx(kGridMargin, this);
+  grid_->setGeometry(left, top, std::max(width() - left - margin, 0), std::max(height() - top - margin, 0));
+}
+
+void MainWindow::RestoreGeometry() {
+  const WindowGeometry& g = settings_.mainGeometry;
+  move(TwipsToPx(g.left, this), TwipsToPx(g.top, this));
+  resize(TwipsToPx(g.width, this), TwipsToPx(g.height, this));
+}
+
+void MainWindow::StoreGeometry() {
+  auto twips = [this](int px) {
+    std::string t = ShortFloatText(static_cast<float>(PxToTwips(px, this)));
+    std::replace(t.begin(), t.end(), '.', LocaleDecimalSeparator());
+    return t;
+  };
+  settingsStore_.Save(kSettings, "MainLeft", twips(pos().x()));
+  settingsStore_.Save(kSettings, "MainTop", twips(pos().y()));
+  settingsStore_.Save(kSettings, "MainWidth", twips(width()));
+  settingsStore_.Save(kSettings, "MainHeight", twips(height()));
+}
+
+void MainWindow::CenterWindow() {
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  const QRect screen = this->screen()->geometry();
+  const QRect frame = frameGeometry();
+  move(screen.x() + (screen.width() - frame.width()) / 2, screen.y() + (screen.height() - frame.height()) / 2);
+  Layout();
+}
+
+void MainWindow::SizeToDefault() {
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  resize(TwipsToPx(kDefaultWidth, this), TwipsToPx(kDefaultHeight, this));
+  Layout();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Layout();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (store_->DataChanged &&
+      !prompts_.AskYesNo("Data have changed, do you want to quit without saving ?", Icon::None, false)) {
+    event->ignore();
+    return;
+  }
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible()) w->close();
+  if (!isMinimized()) StoreGeometry();
+  event->accept();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+  // The window's free surface: anywhere outside its controls.
+  if (event->button() == Qt::RightButton && !childAt(event->position().toPoint())) {
+    optionsMenu_->popup(event->globalPosition().toPoint());
+    return;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QMimeData* mime = event->mimeData();
+  if (mime->hasUrls() && !mime->urls().isEmpty() && mime->urls().constFirst().isLocalFile())
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.constFirst().isLocalFile()) return;
+  event->acceptProposedAction();
+  // Questions and messages wait until the drag has ended.
+  const std::string file = urls.constFirst().toLocalFile().toStdString();
+  QTimer::singleShot(0, this, [this, file] {
+    if (!WantsToSaveFirst()) OpenFile(file);
+  });
+}
+
+}  // namespace wl

@@ -1,0 +1,30 @@
+#pragma once
+// The prompts as real Qt dialogs, titled with the program's name.
+#include <QStringList>
+
+#include "mainwin/ui_prompts.h"
+
+class QWidget;
+
+namespace wl {
+
+// "label|pattern|label|pattern..." as Qt name filters ("All Tracks (*.trc *.trt)"); "*.*" matches
+// every file, as it does where that list comes from.
+QStringList QtNameFilters(const std::string& filter);
+
+class QtPrompts : public UiPrompts {
+ public:
+  // Dialogs are modal to parent, or to the active window when there is none.
+  explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+
+  void ShowMessage(const std::string& text, Icon icon) override;
+  bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) override;
+  std::optional<FileDialogChoice> ChooseFile(const FileDialogRequest& request) override;
+  std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override;
+
+ private:
+  QWidget* Parent() const;
+  QWidget* parent_;
+};
+
+}  // namespace wl

@@ -1,0 +1,27 @@
+#pragma once
+// The core's track table as a Qt model: cells are made when the view asks for them.
+#include <QAbstractTableModel>
+
+#include "nav/track_table.h"
+
+namespace wl {
+
+class TrackTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  TrackTableModel(const TrackTable& table, QObject* parent = nullptr);
+
+  // After every processing pass: rows, columns and heads may all have changed.
+  void Reload();
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  const TrackTable& table_;
+};
+
+}  // namespace wl

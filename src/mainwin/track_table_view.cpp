@@ -1,0 +1,279 @@
+#include "mainwin/track_table_view.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "mainwin/clipboard_text.h"
+#include "mainwin/track_table_model.h"
+#include "mainwin/twips.h"
+
+namespace wl {
+
+namespace {
+
+constexpr double kRowHeightTwips = 240;
+
+// Paints the selection only as the table's highlight style allows, and never a focus frame.
+class CellDelegate : public QStyledItemDelegate {
+ public:
+  explicit CellDelegate(TrackTableView& view) : QStyledItemDelegate(&view), view_(view) {}
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~QStyle::State_HasFocus;
+    if (!view_.ShowsSelection()) option->state &= ~QStyle::State_Selected;
+  }
+
+ private:
+  const TrackTableView& view_;
+};
+
+QAction* AddAction(QMenu* menu, const char* name, const QString& text) {
+  QAction* a = menu->addAction(text);
+  a->setObjectName(name);
+  return a;
+}
+
+}  // namespace
+
+TrackTableView::TrackTableView(TrackTableModel& model, const TrackTable& table, QWidget* parent)
+    : QTableView(parent), table_(table), model_(model) {
+  setObjectName("MSFGTrack");
+  setModel(&model_);
+  setItemDelegate(new CellDelegate(*this));
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setWordWrap(false);
+  setTextElideMode(Qt::ElideNone);
+  setCornerButtonEnabled(false);
+  verticalHeader()->hide();
+  // Row heights are all alike, so the view never measures 20001 rows.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(TwipsToPx(kRowHeightTwips, this));
+  horizontalHeader()->setSectionsClickable(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->viewport()->installEventFilter(this);
+  palette_ = palette();
+  ApplyHighlight();
+
+  editMenu_ = new QMenu("TrackEdit", this);
+  editMenu_->setObjectName("mnuTRCEdit");
+  connect(AddAction(editMenu_, "mnuTRCSelectAll", "&Select All"), &QAction::triggered, this,
+          &TrackTableView::SelectAllRows);
+  connect(AddAction(editMenu_, "mnuTRCCopy", "&Copy"), &QAction::triggered, this, &TrackTableView::Copy);
+  deleteAction_ = AddAction(editMenu_, "mnuTRCDeleteTP", "&Delete Track Point");
+  connect(deleteAction_, &QAction::triggered, this, &TrackTableView::DeleteRequested);
+  insertAction_ = AddAction(editMenu_, "mnuTRCInsertFileAfter", "&Insert File");
+  connect(insertAction_, &QAction::triggered, this, &TrackTableView::InsertRequested);
+  separator_ = editMenu_->addSeparator();
+  separator_->setObjectName("mnuTRCSep1");
+  resizeAction_ = AddAction(editMenu_, "mnuTRCResizeCols", "&Resize Columns");
+  connect(resizeAction_, &QAction::triggered, this, &TrackTableView::ResizeColumns);
+}
+
+void TrackTableView::SetUp() {
+  model_.Reload();
+  for (int col = 0; col < model_.columnCount(); ++col) setColumnWidth(col, TwipsToPx(table_.SetupWidth(col), this));
+  SetHighlight(Highlight::Never);
+  SetCurrentRow(0);
+  SetFirstVisibleRow(0);
+}
+
+void TrackTableView::ResizeColumns() {
+  for (int col = 0; col < model_.columnCount(); ++col)
+    setColumnWidth(col, TwipsToPx(table_.ResizedWidth(col), this));
+}
+
+void TrackTableView::SelectAllRows() {
+  if (model_.rowCount() < 2) return;
+  SetCurrentRow(0);
+  SetSelectionEnd(LastRow());
+}
+
+void TrackTableView::Copy() {
+  // Column 0 ("Trpt#") is the grid's fixed column: neither its head nor its cells are copied.
+  SetClipboardText(table_.CopyText(CurrentRow(), 1, SelectionEndRow(), table_.ColumnCount() - 1));
+}
+
+int TrackTableView::SelectionEndRow() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() ? current.row() : 0;
+}
+
+int TrackTableView::CurrentRow() const {
+  // The view keeps the selection end as its current index; the start is the other end of the
+  // selected rows.
+  const int end = SelectionEndRow();
+  const QItemSelection selection = selectionModel()->selection();
+  if (selection.isEmpty()) return end;
+  int top = selection.first().top(), bottom = selection.first().bottom();
+  for (const QItemSelectionRange& r : selection) {
+    top = std::min(top, r.top());
+    bottom = std::max(bottom, r.bottom());
+  }
+  if (end == top) return bottom;
+  if (end == bottom) return top;
+  return end;
+}
+
+int TrackTableView::LastRow() const { return std::max(model_.rowCount() - 1, 0); }
+
+void TrackTableView::SetCurrentRow(int row) {
+  row = std::clamp(row, 0, LastRow());
+  selectionModel()->setCurrentIndex(model_.index(row, 0),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void TrackTableView::SetSelectionEnd(int row) {
+  row = std::clamp(row, 0, LastRow());
+  const int start = CurrentRow();
+  const QItemSelection rows(model_.index(std::min(start, row), 0),
+                            model_.index(std::max(start, row), model_.columnCount() - 1));
+  selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  selectionModel()->setCurrentIndex(model_.index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+void TrackTableView::SetFirstVisibleRow(int row) {
+  scrollTo(model_.index(std::clamp(row, 0, LastRow()), 0), QAbstractItemView::PositionAtTop);
+}
+
+void TrackTableView::SetHighlight(Highlight highlight) {
+  if (highlight_ == highlight) return;
+  highlight_ = highlight;
+  ApplyHighlight();
+}
+
+bool TrackTableView::ShowsSelection() const {
+  return highlight_ == Highlight::Always || (highlight_ == Highlight::WhileFocused && hasFocus());
+}
+
+void TrackTableView::ApplyHighlight() {
+  // The cells follow ShowsSelection through the delegate; the row panel behind them is painted
+  // by the style with the palette's highlight.
+  QPalette p = palette_;
+  if (!ShowsSelection()) {
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      p.setColor(group, QPalette::Highlight, Qt::transparent);
+  } else if (highlight_ == Highlight::Always) {
+    p.setBrush(QPalette::Inactive, QPalette::Highlight, p.brush(QPalette::Active, QPalette::Highlight));
+    p.setBrush(QPalette::Inactive, QPalette::HighlightedText, p.brush(QPalette::Active, QPalette::HighlightedText));
+  }
+  setPalette(p);
+  viewport()->update();
+}
+
+void TrackTableView::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  if (highlight_ == Highlight::WhileFocused) ApplyHighlight();
+}
+
+void TrackTableView::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  if (highlight_ == Highlight::WhileFocused) ApplyHighlight();
+}
+
+void TrackTableView::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  const int last = LastRow();
+  if (mods == Qt::NoModifier) {
+    switch (event->key()) {
+      case Qt::Key_Home:
+        SetCurrentRow(0);
+        SetFirstVisibleRow(0);
+        return;
+      case Qt::Key_End:
+        SetCurrentRow(last);
+        SetFirstVisibleRow(last);
+        return;
+      case Qt::Key_Down:
+        if (CurrentRow() < last) SetCurrentRow(CurrentRow() + 1);
+        scrollTo(currentIndex());
+        return;
+      case Qt::Key_Up:
+        SetCurrentRow(CurrentRow() >= 1 ? CurrentRow() - 1 : 0);
+        scrollTo(currentIndex());
+        return;
+      case Qt::Key_Delete:
+        emit DeleteRequested();
+        return;
+      default: break;
+    }
+  } else if (mods == Qt::ShiftModifier) {
+    switch (event->key()) {
+      case Qt::Key_Home:
+        SetSelectionEnd(0);
+        SetFirstVisibleRow(0);
+        return;
+      case Qt::Key_End:
+        SetSelectionEnd(last);
+        SetFirstVisibleRow(last);
+        return;
+      case Qt::Key_Down:
+        if (SelectionEndRow() < last) SetSelectionEnd(SelectionEndRow() + 1);
+        scrollTo(currentIndex());
+        return;
+      case Qt::Key_Up:
+        if (SelectionEndRow() >= 1) SetSelectionEnd(SelectionEndRow() - 1);
+        scrollTo(currentIndex());
+        return;
+      default: break;
+    }
+  } else if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
+    Copy();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void TrackTableView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    // The selection stays as it is: the menu acts on it.
+    ShowEditMenu(false, event->globalPosition().toPoint());
+    return;
+  }
+  if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid()) {
+      setFocus(Qt::MouseFocusReason);
+      SetSelectionEnd(index.row());
+      return;
+    }
+  }
+  QTableView::mousePressEvent(event);
+}
+
+void TrackTableView::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) SetHighlight(Highlight::WhileFocused);
+}
+
+bool TrackTableView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+      ShowEditMenu(true, mouse->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QTableView::eventFilter(watched, event);
+}
+
+void TrackTableView::ShowEditMenu(bool onHeaderRow, const QPoint& globalPos) {
+  const int last = LastRow();
+  insertAction_->setEnabled(CurrentRow() == last && SelectionEndRow() == last);
+  deleteAction_->setEnabled(!onHeaderRow);
+  separator_->setVisible(onHeaderRow);
+  resizeAction_->setVisible(onHeaderRow);
+  editMenu_->popup(globalPos);
+}
+
+}  // namespace wl

@@ -1,0 +1,254 @@
+// The main window as laid out: controls, layout, window menu, stored geometry, the tack angle box
+// and the progress label.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QtTest>
+
+#include "mainwin/tack_angle_box.h"
+#include "mainwin/twips.h"
+#include "support/window_harness.h"
+
+namespace wl::test {
+
+namespace {
+
+// Counts the paints of a widget and the texts it was painted with.
+class PaintSpy : public QObject {
+ public:
+  explicit PaintSpy(QLabel* label) : label_(label) { label->installEventFilter(this); }
+  QStringList painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted << label_->text();
+    return false;
+  }
+
+ private:
+  QLabel* label_;
+};
+
+QRect Twips(const QWidget* w, int left, int top, int width, int height) {
+  return {TwipsToPx(left, w), TwipsToPx(top, w), TwipsToPx(width, w), TwipsToPx(height, w)};
+}
+
+}  // namespace
+
+class MainWindowLayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ControlsAsDesigned();
+  void LayoutFitsTheTableAndKeepsTheMinimumSize();
+  void WindowMenuOnTheFreeSurface();
+  void GeometryIsStoredAtCloseAndRestoredAtStart();
+  void TackAngleIsCheckedWhenLeft();
+  void ProgressIsPaintedDuringThePass();
+};
+
+void MainWindowLayoutTest::ControlsAsDesigned() {
+  WindowHarness h;
+  MainWindow& w = h.window();
+  QCOMPARE(w.objectName(), QString("frmMain"));
+  QCOMPARE(w.windowTitle(), QString("Wakeline  V1.1.129"));
+  struct Button {
+    const char* name;
+    const char* caption;
+    const char* tip;
+    int left, top;
+    bool enabled;
+  };
+  const Button buttons[] = {
+      {"CommandOpenInput", "Open Inputfile", "Opens a .trc or .trt file", 6360, 0, true},
+      {"cmdPlot", "Plot Route", "Open Plot View", 6360, 480, false},
+      {"CommandSave", "Save", "Saves the data as listed below", 6360, 960, true},
+      {"cmdShowComments", "Comments",
+       "In .trt files you can have comment lines, starting with '/*'; if there are any, this button will display them",
+       6360, 1560, true},
+      {"cmdDelFile", "Delete Open File", "Completely removes the current file", 8160, 0, false},
+      {"CmdShowTack", "List Tack Data", "Lists the Tacks with their information", 8160, 480, false},
+      {"cmdCOMSet", "Settings", "Show/Modify settings for Plot and Simulation", 8160, 1560, true},
+      {"cmdListDist", "List Tracks", "Lists the tracks and distances in a selected Folder", 9960, 0, true},
+  };
+  for (const Button& b : buttons) {
+    auto* button = h.Find<QPushButton>(b.name);
+    QCOMPARE(button->text(), QString(b.caption));
+    QCOMPARE(button->toolTip(), QString(b.tip));
+    QCOMPARE(button->geometry(), Twips(&w, b.left, b.top, 1695, 375));
+    QCOMPARE(button->isEnabled(), b.enabled);
+  }
+  QVERIFY(h.Find<QRadioButton>("OptionAllWpts")->isChecked());
+  QCOMPARE(h.Find<QRadioButton>("OptionTrackWpts")->text(), QString("Output track waypoints only"));
+  // Captions wider in the font than in their place grow to the right.
+  const QRect option = h.Find<QRadioButton>("OptionTrackWpts")->geometry();
+  QCOMPARE(option.topLeft(), Twips(&w, 8160, 1260, 2295, 255).topLeft());
+  QVERIFY(option.width() >= TwipsToPx(2295, &w));
+  QCOMPARE(h.Find<QLabel>("Label1")->text(), QString("Turn angle which marks a new Tack 15-60 or  0"));
+  QCOMPARE(h.Find<QLabel>("Outputfiletag")->text(), QString("Outputfile: "));
+  QCOMPARE(h.Find<QLabel>("Inputfilenaam")->geometry(), Twips(&w, 1080, 120, 5085, 555));
+  QCOMPARE(h.Find<QLineEdit>("TackAngle")->text(), QString("30"));
+  QCOMPARE(h.Find<QLineEdit>("TackAngle")->geometry(), Twips(&w, 5280, 1560, 855, 375));
+
+  // First start: the default size, centred.
+  const QRect screen = w.screen()->geometry();
+  QCOMPARE(w.size(), QSize(TwipsToPx(11850, &w), TwipsToPx(7000, &w)));
+  QVERIFY(std::abs(w.x() - (screen.width() - w.width()) / 2) <= 1);
+  QVERIFY(std::abs(w.y() - (screen.height() - w.height()) / 2) <= 1);
+  // SimRate was written back at start, the geometry not yet.
+  const SettingsStore stored(h.ConfigFile());
+  QCOMPARE(stored.Get("Settings", "SimRate", ""), std::string("60"));
+  QCOMPARE(stored.Get("Settings", "MainWidth", "none"), std::string("none"));
+}
+
+void MainWindowLayoutTest::LayoutFitsTheTableAndKeepsTheMinimumSize() {
+  WindowHarness h;
+  MainWindow& w = h.window();
+  h.ShowActive();
+  w.resize(1000, 700);
+  QTRY_COMPARE(w.size(), QSize(1000, 700));
+  const int margin = TwipsToPx(75, &w), top = TwipsToPx(2040, &w);
+  QCOMPARE(h.Grid()->geometry(), QRect(margin, top, 1000 - 2 * margin, 700 - top - margin));
+
+  w.resize(100, 100);
+  QTRY_COMPARE(w.size(), QSize(TwipsToPx(10600, &w), TwipsToPx(4500, &w)));
+  QCOMPARE(h.Grid()->geometry().bottom(), w.height() - margin - 1);
+}
+
+void MainWindowLayoutTest::WindowMenuOnTheFreeSurface() {
+  WindowHarness h;
+  MainWindow& w = h.window();
+  h.ShowActive();
+  auto* menu = h.Find<QMenu>("mnuOptions");
+  // Over a control the window menu does not open.
+  QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, QPoint(TwipsToPx(2000, &w), TwipsToPx(200, &w)));
+  QVERIFY(!menu->isVisible());
+  QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, QPoint(TwipsToPx(300, &w), TwipsToPx(1700, &w)));
+  QVERIFY(menu->isVisible());
+  QCOMPARE(menu->title(), QString("Options"));
+  auto* center = menu->findChild<QAction*>("mnuOptionsMv");
+  auto* size = menu->findChild<QAction*>("mnuOptionsSz");
+  QCOMPARE(center->text(), QString("&Center window"));
+  QCOMPARE(size->text(), QString("&Size window to default"));
+  h.CloseMenus();
+
+  w.resize(1100, 650);
+  w.move(3, 4);
+  QTRY_COMPARE(w.size(), QSize(1100, 650));
+  size->trigger();
+  QTRY_COMPARE(w.size(), QSize(TwipsToPx(11850, &w), TwipsToPx(7000, &w)));
+  center->trigger();
+  const QRect screen = w.screen()->geometry();
+  QTRY_COMPARE(w.frameGeometry().center(), screen.center());
+
+  // Not on a maximised window.
+  w.showMaximized();
+  QTRY_VERIFY(w.isMaximized());
+  const QRect maximised = w.geometry();
+  size->trigger();
+  center->trigger();
+  QCOMPARE(w.geometry(), maximised);
+}
+
+void MainWindowLayoutTest::GeometryIsStoredAtCloseAndRestoredAtStart() {
+  WindowHarness h;
+  h.ShowActive();
+  h.window().move(40, 50);
+  h.window().resize(900, 600);
+  QTRY_COMPARE(h.window().size(), QSize(900, 600));
+  QVERIFY(h.window().close());
+  {
+    const SettingsStore stored(h.ConfigFile());
+    const double twips = PxToTwips(900, &h.window());
+    QCOMPARE(std::stod(stored.Get("Settings", "MainWidth", "0")), twips);
+    if (h.window().logicalDpiX() == 96) {
+      QCOMPARE(stored.Get("Settings", "MainLeft", ""), std::string("600"));
+      QCOMPARE(stored.Get("Settings", "MainTop", ""), std::string("750"));
+      QCOMPARE(stored.Get("Settings", "MainHeight", ""), std::string("9000"));
+    }
+  }
+  h.Restart();
+  QCOMPARE(h.window().pos(), QPoint(40, 50));
+  QCOMPARE(h.window().size(), QSize(900, 600));
+
+  // A minimised window keeps what was stored.
+  h.ShowActive();
+  h.window().resize(800, 500);
+  h.window().showMinimized();
+  QVERIFY(h.window().close());
+  h.Restart();
+  QCOMPARE(h.window().size(), QSize(900, 600));
+}
+
+void MainWindowLayoutTest::TackAngleIsCheckedWhenLeft() {
+  WindowHarness h;
+  h.ShowActive();
+  auto* box = h.Find<QLineEdit>("TackAngle");
+  auto type = [&](const char* text) {
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  };
+  const std::string message = "TackAngle must be between 15 and 60\r\n or 0 to suppress automatic Tack analysis";
+  h.Open(SamplePath("zigzag.trt"));
+  int tacks = 0;
+  for (int row = 0; row < h.Rows(); ++row) tacks += h.Grid()->model()->index(row, 4).data(Qt::BackgroundRole).isValid();
+  h.prompts.Clear();
+
+  type("70");
+  h.Click("CommandOpenInput");  // the click that would leave the box does not reach the button
+  QCOMPARE(h.prompts.Texts(), std::vector<std::string>{message});
+  QCOMPARE(h.prompts.asked.size(), size_t{1});
+  QTRY_VERIFY(box->hasFocus());
+  QCOMPARE(SettingsStore(h.ConfigFile()).Get("Settings", "TackAngle", "none"), std::string("none"));
+
+  type("14.9");
+  QTest::keyClick(box, Qt::Key_Tab);
+  QCOMPARE(h.prompts.Texts().size(), size_t{2});
+  QTRY_VERIFY(box->hasFocus());
+  QCOMPARE(box->text(), QString("14.9"));
+
+  h.prompts.Clear();
+  type("0 degrees");
+  QTest::keyClick(box, Qt::Key_Tab);
+  QVERIFY(h.prompts.asked.empty());
+  QCOMPARE(box->text(), QString("0"));
+  QCOMPARE(SettingsStore(h.ConfigFile()).Get("Settings", "TackAngle", ""), std::string("0"));
+  QVERIFY(h.Find<QPushButton>("cmdPlot")->isEnabled());
+  QVERIFY(tacks > 0);
+  for (int row = 0; row < h.Rows(); ++row) QVERIFY(!h.Grid()->model()->index(row, 4).data(Qt::BackgroundRole).isValid());
+
+  type("60");
+  QTest::keyClick(box, Qt::Key_Tab);
+  QVERIFY(h.prompts.asked.empty());
+  QCOMPARE(SettingsStore(h.ConfigFile()).Get("Settings", "TackAngle", ""), std::string("60"));
+
+  // Leaving the box enables the plot button even for a track it refused.
+  h.Open(SamplePath("empty.trc"));
+  QVERIFY(!h.Find<QPushButton>("cmdPlot")->isEnabled());
+  type("30");
+  QTest::keyClick(box, Qt::Key_Tab);
+  QVERIFY(h.Find<QPushButton>("cmdPlot")->isEnabled());
+
+  h.Restart();
+  QCOMPARE(h.Find<QLineEdit>("TackAngle")->text(), QString("30"));
+}
+
+void MainWindowLayoutTest::ProgressIsPaintedDuringThePass() {
+  WindowHarness h;
+  h.ShowActive();
+  auto* label = h.Find<QLabel>("lblProgress");
+  PaintSpy spy(label);
+  h.Open(SamplePath("zigzag.trt"));
+  QVERIFY(spy.painted.contains("100"));
+  QVERIFY(spy.painted.contains("99"));
+  QCOMPARE(label->text(), QString());
+}
+
+}  // namespace wl::test
+
+QTEST_MAIN(wl::test::MainWindowLayoutTest)
+#include "main_window_layout_test.moc"
