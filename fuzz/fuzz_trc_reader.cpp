@@ -6,20 +6,10 @@
 #include "track/trc_format.h"
 #include "track/track_store.h"
 
-namespace {
-
-class SilentPrompts : public wl::Prompts {
- public:
-  void ShowMessage(const std::string&, wl::Icon) override {}
-  bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static wl::TrackBlock block;
   static wl::TrackStore store;
-  SilentPrompts prompts;
+  wl::SilentPrompts prompts;
   const wl::TrcParse p = wl::ParseTrcBytes(std::string_view(reinterpret_cast<const char*>(data), size), block);
   store.TrackCount = 0;
   store.InsertTrackRecs(block, p.points, 0, "fuzz.trc", prompts);

@@ -8,16 +8,6 @@
 #include "track/trt_parser.h"
 #include "track/track_store.h"
 
-namespace {
-
-class SilentPrompts : public wl::Prompts {
- public:
-  void ShowMessage(const std::string&, wl::Icon) override {}
-  bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static wl::TrackBlock block;
   static wl::TrackStore store;
@@ -29,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   settings.timeOffset.minus = (mode & 4) != 0;
   if (mode & 8) settings.timeOffset.timeOffset = "01:00:00";
   if (mode & 16) settings.defaultDeviation = "1e308";
-  SilentPrompts prompts;
+  wl::SilentPrompts prompts;
   std::string comments;
   bool ctNoticeDone = false;
   const wl::TrtParse p = wl::ParseTrtText(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1),

@@ -11,12 +11,7 @@ namespace wl::bench {
 
 inline constexpr int kBenchPoints = 20001;
 
-// Swallows messages and answers Yes; the benchmarks check their results themselves.
-class SilentPrompts : public Prompts {
- public:
-  void ShowMessage(const std::string&, Icon) override {}
-  bool AskYesNo(const std::string&, Icon, bool) override { return true; }
-};
+using wl::SilentPrompts;
 
 // A folder under the system temp folder holding the benchmark files, removed with the object.
 class BenchFiles {

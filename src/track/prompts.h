@@ -15,4 +15,11 @@ class Prompts {
   virtual bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) = 0;
 };
 
+// Swallows messages and answers Yes: for callers that check results themselves (fuzzing, benchmarks).
+class SilentPrompts : public Prompts {
+ public:
+  void ShowMessage(const std::string&, Icon) override {}
+  bool AskYesNo(const std::string&, Icon, bool) override { return true; }
+};
+
 }  // namespace wl
