@@ -103,26 +103,25 @@ void TrackTableView::Copy() {
   SetClipboardText(table_.CopyText(CurrentRow(), 1, SelectionEndRow(), table_.ColumnCount() - 1));
 }
 
-int TrackTableView::SelectionEndRow() const {
-  const QModelIndex current = currentIndex();
-  return current.isValid() ? current.row() : 0;
-}
-
-int TrackTableView::CurrentRow() const {
+std::pair<int, int> TrackTableView::Span() const {
   // The view keeps the selection end as its current index; the start is the other end of the
   // selected rows.
-  const int end = SelectionEndRow();
+  const QModelIndex currentIndex = this->currentIndex();
+  const int current = currentIndex.isValid() ? currentIndex.row() : 0;
   const QItemSelection selection = selectionModel()->selection();
-  if (selection.isEmpty()) return end;
+  if (selection.isEmpty()) return {current, current};
   int top = selection.first().top(), bottom = selection.first().bottom();
   for (const QItemSelectionRange& r : selection) {
     top = std::min(top, r.top());
     bottom = std::max(bottom, r.bottom());
   }
-  if (end == top) return bottom;
-  if (end == bottom) return top;
-  return end;
+  if (current == top) return {bottom, top};
+  return {top, bottom};
 }
+
+int TrackTableView::CurrentRow() const { return Span().first; }
+
+int TrackTableView::SelectionEndRow() const { return Span().second; }
 
 int TrackTableView::LastRow() const { return std::max(model_.rowCount() - 1, 0); }
 
@@ -229,6 +228,9 @@ void TrackTableView::keyPressEvent(QKeyEvent* event) {
     }
   } else if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
     Copy();
+    return;
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    SelectAllRows();
     return;
   }
   QTableView::keyPressEvent(event);

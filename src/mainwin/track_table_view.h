@@ -2,6 +2,7 @@
 // MSFGTrack: the track table with the grid's selection model (a current row and a selection end,
 // whole rows selected), its keys, its edit pop-up menu and the clipboard copy.
 #include <QTableView>
+#include <utility>
 
 #include "nav/track_table.h"
 
@@ -55,6 +56,8 @@ class TrackTableView : public QTableView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The current row and the selection end.
+  std::pair<int, int> Span() const;
   void ShowEditMenu(bool onHeaderRow, const QPoint& globalPos);
   void ApplyHighlight();
 

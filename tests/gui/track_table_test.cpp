@@ -108,6 +108,15 @@ void TrackTableTest::SelectAllNeedsTwoRows() {
   QCOMPARE(h.Grid()->CurrentRow(), 0);
   QCOMPARE(h.Grid()->SelectionEndRow(), 299);
   QCOMPARE(h.Grid()->selectionModel()->selectedRows().size(), 300);
+
+  // Ctrl+A selects the same way, so that Delete then takes every row.
+  h.ClickRow(5);
+  h.Key(Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(h.Grid()->CurrentRow(), 0);
+  QCOMPARE(h.Grid()->SelectionEndRow(), 299);
+  h.prompts.answers = {false};
+  h.Key(Qt::Key_Delete);
+  QCOMPARE(h.prompts.Texts().back(), std::string("Delete 300 Track Points, starting at 0"));
 }
 
 void TrackTableTest::CopyPutsTheHeadLineFirst() {
