@@ -1,5 +1,6 @@
 #include "mainwin/track_table_view.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -16,6 +17,7 @@ namespace wl {
 namespace {
 
 constexpr double kRowHeightTwips = 240;
+constexpr int kCellPaddingPx = 8;  // the item view's margins on both sides
 
 // Paints the selection only as the table's highlight style allows, and never a focus frame.
 class CellDelegate : public QStyledItemDelegate {
@@ -33,6 +35,16 @@ class CellDelegate : public QStyledItemDelegate {
   const TrackTableView& view_;
 };
 
+// The column widths were set for a narrow 8 point face; a wider face gets smaller until a point's
+// time fits its column.
+QFont FittingFont(QFont font, int timeColumnPx) {
+  for (double points = 8; points > 6; points -= 0.5) {
+    font.setPointSizeF(points);
+    if (QFontMetrics(font).horizontalAdvance("20210612 09:30:00") + kCellPaddingPx <= timeColumnPx) break;
+  }
+  return font;
+}
+
 QAction* AddAction(QMenu* menu, const char* name, const QString& text) {
   QAction* a = menu->addAction(text);
   a->setObjectName(name);
@@ -44,6 +56,7 @@ QAction* AddAction(QMenu* menu, const char* name, const QString& text) {
 TrackTableView::TrackTableView(TrackTableModel& model, const TrackTable& table, QWidget* parent)
     : QTableView(parent), table_(table), model_(model) {
   setObjectName("MSFGTrack");
+  setFont(FittingFont(font(), TwipsToPx(table_.SetupWidth(1), this)));
   setModel(&model_);
   setItemDelegate(new CellDelegate(*this));
   setSelectionBehavior(QAbstractItemView::SelectRows);
