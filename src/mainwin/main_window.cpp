@@ -47,7 +47,7 @@ MainWindow::MainWindow(SettingsStore& settingsStore, UiPrompts& prompts, bool re
       processed_(std::make_unique<ProcessedTrack>()),
       table_(*processed_) {
   setObjectName("frmMain");
-  // The twips layout was drawn for a narrow 8 point sans serif; wider faces would clip the cells.
+  // The twips layout was drawn for a narrow 8 point sans serif.
   QFont f = font();
   f.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica", f.family()});
   f.setPointSizeF(8);
