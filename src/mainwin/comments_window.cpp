@@ -1,6 +1,8 @@
 #include "mainwin/comments_window.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QVBoxLayout>
@@ -21,6 +23,8 @@ CommentsWindow::CommentsWindow(const QString& caption, const QString& text, QWid
   QFont font("Courier New");
   font.setStyleHint(QFont::TypeWriter);  // any fixed-pitch face where Courier New is missing
   font.setFixedPitch(true);
+  // Font matching may still pick a proportional face; the system's fixed font keeps columns aligned.
+  if (!QFontInfo(font).fixedPitch()) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   box->setFont(font);
   // Comment lines end in CR LF as read from the file.
   box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));

@@ -10,6 +10,7 @@
 
 #include "mainwin/clipboard_text.h"
 #include "mainwin/track_table_model.h"
+#include "mainwin/grid_style.h"
 #include "mainwin/twips.h"
 
 namespace wl {
@@ -59,13 +60,8 @@ TrackTableView::TrackTableView(TrackTableModel& model, const TrackTable& table, 
   setFont(FittingFont(font(), TwipsToPx(table_.SetupWidth(1), this)));
   setModel(&model_);
   setItemDelegate(new CellDelegate(*this));
-  setSelectionBehavior(QAbstractItemView::SelectRows);
-  setSelectionMode(QAbstractItemView::ContiguousSelection);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setWordWrap(false);
-  setTextElideMode(Qt::ElideNone);
+  StyleReadOnlyGrid(this, QAbstractItemView::SelectRows, kRowHeightTwips);
   setCornerButtonEnabled(false);
-  verticalHeader()->hide();
   // Row heights are all alike, so the view never measures 20001 rows.
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(1);

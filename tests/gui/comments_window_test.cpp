@@ -23,8 +23,9 @@ void CommentsWindowTest::ShowsTheCommentLinesReadOnlyInAFixedPitchFont() {
   QVERIFY(box->isReadOnly());
   QCOMPARE(box->toPlainText(), QString("---- /* race 3\n0004 /* wind 12 kn"));
   QCOMPARE(box->document()->blockCount(), 2);
-  QCOMPARE(box->font().family(), QString("Courier New"));
-  QVERIFY(QFontInfo(box->font()).fixedPitch());
+  // "Courier New" where the machine has it, else a face that really is fixed-pitch.
+  const QFontInfo shown(box->font());
+  if (shown.family() != QString("Courier New")) QVERIFY(shown.fixedPitch());
 
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));

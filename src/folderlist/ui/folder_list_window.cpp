@@ -20,6 +20,7 @@
 
 #include "folderlist/ui/folder_list_model.h"
 #include "mainwin/clipboard_text.h"
+#include "mainwin/grid_style.h"
 #include "mainwin/twips.h"
 
 namespace wl {
@@ -49,13 +50,7 @@ FolderListWindow::FolderListWindow(SettingsStore& store, SettingsValues& values,
   grid_ = new QTableView(this);
   grid_->setObjectName("MSF");
   grid_->setModel(model_);
-  grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setWordWrap(false);
-  grid_->setTextElideMode(Qt::ElideNone);
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setDefaultSectionSize(TwipsToPx(240, this));
+  StyleReadOnlyGrid(grid_, QAbstractItemView::SelectRows, 240);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   grid_->setColumnWidth(0, TwipsToPx(kGridWidth - 2350, this));
   grid_->setColumnWidth(1, TwipsToPx(1000, this));

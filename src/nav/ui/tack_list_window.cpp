@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "mainwin/clipboard_text.h"
+#include "mainwin/grid_style.h"
 #include "mainwin/twips.h"
 #include "nav/ui/tack_list_model.h"
 
@@ -27,13 +28,7 @@ TackListWindow::TackListWindow(const ProcessedTrack& processed, QWidget* parent)
   grid_ = new QTableView(this);
   grid_->setObjectName("MSFGTackData");
   grid_->setModel(model_);
-  grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  grid_->setWordWrap(false);
-  grid_->setTextElideMode(Qt::ElideNone);
-  grid_->verticalHeader()->hide();
-  grid_->verticalHeader()->setDefaultSectionSize(TwipsToPx(240, this));
+  StyleReadOnlyGrid(grid_, QAbstractItemView::SelectItems, 240);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   for (size_t c = 0; c < list_.widths.size(); ++c)
     grid_->setColumnWidth(static_cast<int>(c), TwipsToPx(list_.widths[c], this));

@@ -1,0 +1,20 @@
+#include "mainwin/grid_style.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+#include "mainwin/twips.h"
+
+namespace wl {
+
+void StyleReadOnlyGrid(QTableView* grid, QAbstractItemView::SelectionBehavior behavior, int rowHeightTwips) {
+  grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  grid->setSelectionBehavior(behavior);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setWordWrap(false);
+  grid->setTextElideMode(Qt::ElideNone);
+  grid->verticalHeader()->hide();
+  grid->verticalHeader()->setDefaultSectionSize(TwipsToPx(rowHeightTwips, grid));
+}
+
+}  // namespace wl

@@ -1,0 +1,13 @@
+#pragma once
+// The look and behaviour every read-only grid of the program shares.
+#include <QAbstractItemView>
+
+class QTableView;
+
+namespace wl {
+
+// Contiguous selection of the given kind, no editing, no wrapping or eliding, no row numbers, and
+// rows of the given height in twips.
+void StyleReadOnlyGrid(QTableView* grid, QAbstractItemView::SelectionBehavior behavior, int rowHeightTwips);
+
+}  // namespace wl
