@@ -1,163 +1,127 @@
 // wakeline-cli convert: what the Save command writes, and when it refuses.
-#include <gtest/gtest.h>
-
-#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <string>
-#include <vector>
 
-#include "support/test_support.h"
+#include "cli_util.h"
 
 namespace wl {
 namespace {
 
 using test::ReadFile;
 using test::RunCli;
-using test::SourcePath;
+using test::Sample;
 using test::TempDir;
 
-// The point lines of a TRT file, each with its CR LF.
-std::string PointLines(const std::string& trt) {
-  std::string out;
-  size_t at = 0;
-  while (at < trt.size()) {
-    size_t end = trt.find("\r\n", at);
-    std::string line = trt.substr(at, end - at);
-    if (line.rfind("/*", 0) != 0) out += line + "\r\n";
-    at = end + 2;
+// The point lines of a TRT file, without their CR LF.
+std::vector<std::string> PointLines(const std::string& trt) {
+  std::vector<std::string> out;
+  for (size_t at = 0, end; at < trt.size(); at = end + 2) {
+    end = trt.find("\r\n", at);
+    if (trt.compare(at, 2, "/*") != 0) out.push_back(trt.substr(at, end - at));
   }
   return out;
 }
 
-double RecordTime(const std::string& trc, size_t record) {
-  double t;
-  std::memcpy(&t, trc.data() + record * 30 + 20, sizeof t);  // little-endian host
-  return t;
+std::string Join(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const auto& l : lines) s += l + "\r\n";
+  return s;
 }
 
 // Records agree in every byte but the time, which may differ in its last bits.
 void ExpectSameRecords(const std::string& actual, const std::string& expected) {
   ASSERT_EQ(actual.size(), expected.size());
+  auto time = [](const std::string& trc, size_t r) {
+    double t;
+    std::memcpy(&t, trc.data() + r * 30 + 20, sizeof t);  // little-endian host
+    return t;
+  };
   for (size_t r = 0; r < actual.size() / 30; ++r) {
     EXPECT_EQ(actual.compare(r * 30, 20, expected, r * 30, 20), 0) << "record " << r;
     EXPECT_EQ(actual.compare(r * 30 + 28, 2, expected, r * 30 + 28, 2), 0) << "record " << r;
-    EXPECT_NEAR(RecordTime(actual, r), RecordTime(expected, r), 1e-9) << "record " << r;
+    EXPECT_NEAR(time(actual, r), time(expected, r), 1e-9) << "record " << r;
   }
 }
 
-const std::string kZigzagTrt = SourcePath("data/samples/zigzag.trt");
-const std::string kZigzagTrc = SourcePath("data/samples/zigzag.trc");
+const std::string kZigzagTrt = Sample("zigzag.trt");
+const std::string kZigzagTrc = Sample("zigzag.trc");
 
-TEST(CliConvert, TrtToTrtWritesThePointLines) {
+TEST(CliConvert, WritesTrtLinesAndTrcRecords) {
   TempDir dir;
-  const auto run = RunCli({"convert", kZigzagTrt, dir.File("out.trt")});
+  auto run = RunCli({"convert", kZigzagTrt, dir.File("out.trt")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "wakeline: writing track file does not write comment lines (yet)!\n");
-  EXPECT_EQ(ReadFile(dir.File("out.trt")), PointLines(ReadFile(kZigzagTrt)));
-}
+  EXPECT_EQ(ReadFile(dir.File("out.trt")), Join(PointLines(ReadFile(kZigzagTrt))));
 
-TEST(CliConvert, TrtToTrcWritesTheRecordsOfTheSameTrack) {
-  TempDir dir;
-  const auto run = RunCli({"convert", kZigzagTrt, dir.File("out.TRC")});
+  run = RunCli({"convert", kZigzagTrt, dir.File("out.TRC")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.err.find("wakeline: Saving a .trt file as .trc does not store all data"), std::string::npos);
-  const std::string written = ReadFile(dir.File("out.TRC"));
-  EXPECT_EQ(written.size(), 30u * 300);
-  ExpectSameRecords(written, ReadFile(kZigzagTrc));
-}
+  EXPECT_EQ(ReadFile(dir.File("out.TRC")).size(), 30u * 300);
+  ExpectSameRecords(ReadFile(dir.File("out.TRC")), ReadFile(kZigzagTrc));
 
-TEST(CliConvert, TrcToTrcKeepsEveryByte) {
-  TempDir dir;
-  for (const char* sample : {"zigzag.trc", "spike.trc", "daygap.trc", "empty.trc"}) {
-    const std::string out = dir.File(std::string("copy_") + sample);
-    const auto run = RunCli({"convert", SourcePath(std::string("data/samples/") + sample), out});
+  for (const std::string sample : {"zigzag.trc", "spike.trc", "daygap.trc", "empty.trc"}) {
+    run = RunCli({"convert", Sample(sample), dir.File("copy_" + sample)});
     EXPECT_EQ(run.exitCode, 0) << sample << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(ReadFile(out), ReadFile(SourcePath(std::string("data/samples/") + sample))) << sample;
+    EXPECT_EQ(ReadFile(dir.File("copy_" + sample)), ReadFile(Sample(sample))) << sample;
   }
 }
 
-TEST(CliConvert, TrcToTrtIsRefused) {
+TEST(CliConvert, RefusalsLeaveFilesAlone) {
   TempDir dir;
-  const auto run = RunCli({"convert", kZigzagTrc, dir.File("out.trt")});
+  auto run = RunCli({"convert", kZigzagTrc, dir.File("out.trt")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "wakeline: Only extension \".trc\" is permitted for .trt file !\n");
   EXPECT_FALSE(std::filesystem::exists(dir.File("out.trt")));
-}
 
-TEST(CliConvert, ExistingOutputNeedsForce) {
-  TempDir dir;
   const std::string out = dir.File("out.trc");
   test::WriteFile(out, "keep me");
-  auto run = RunCli({"convert", kZigzagTrc, out});
+  run = RunCli({"convert", kZigzagTrc, out});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, "wakeline: file not saved\n");
   EXPECT_EQ(ReadFile(out), "keep me");
-
   run = RunCli({"convert", "--force", kZigzagTrc, out});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "wakeline: " + out + " exists, do you want to overwite ?\n");
   EXPECT_EQ(ReadFile(out), ReadFile(kZigzagTrc));
-}
 
-TEST(CliConvert, UnwritableOutputExitsOneAndWritesNothing) {
-  TempDir dir;
-  const auto run = RunCli({"convert", kZigzagTrc, dir.File("no/such/folder/out.trc")});
+  const std::string nowhere = dir.File("no/such/folder/out.trc");
+  run = RunCli({"convert", kZigzagTrc, nowhere});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err.rfind("wakeline: " + dir.File("no/such/folder/out.trc") + " / could not be written: ", 0), 0u)
-      << run.err;
+  EXPECT_EQ(run.err.rfind("wakeline: " + nowhere + " / could not be written: ", 0), 0u) << run.err;
 }
 
-TEST(CliConvert, EditsReachTheWrittenFile) {
+TEST(CliConvert, EditsAndTackSelectionReachTheWrittenFile) {
   TempDir dir;
-  const std::string out = dir.File("edited.trt");
-  const std::string one = SourcePath("data/samples/one_point.trt");
-  const auto run = RunCli({"convert", kZigzagTrt, out, "--delete", "1-298", "--insert", "0:" + one});
+  const std::string one = Sample("one_point.trt");
+  const auto lines = PointLines(ReadFile(kZigzagTrt));
+  auto run = RunCli({"convert", kZigzagTrt, dir.File("edited.trt"), "--delete", "1-298", "--insert", "0:" + one});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const std::string lines = PointLines(ReadFile(kZigzagTrt));
-  const std::string first = lines.substr(0, lines.find("\r\n") + 2);
-  const std::string last = lines.substr(lines.rfind("\r\n", lines.size() - 3) + 2);
-  EXPECT_EQ(ReadFile(out), first + ReadFile(one) + last);
-}
+  EXPECT_EQ(ReadFile(dir.File("edited.trt")), lines.front() + "\r\n" + ReadFile(one) + lines.back() + "\r\n");
 
-TEST(CliConvert, TackPointsOnlyWritesThePointsFlaggedAsTacks) {
-  TempDir dir;
-  const auto table = RunCli({"table", kZigzagTrt, "--flags"});
-  ASSERT_EQ(table.exitCode, 0) << table.err;
-  // The flag is the last cell of each point row; collect the lines of the points flagged 1.
-  std::vector<std::string> lines;
-  const std::string all = PointLines(ReadFile(kZigzagTrt));
-  for (size_t at = 0; at < all.size(); at = all.find("\r\n", at) + 2) lines.push_back(all.substr(at, all.find("\r\n", at) - at));
-  std::string expected;
-  size_t row = 0, tacks = 0;
-  for (size_t at = table.out.find('\n') + 1; at < table.out.size(); at = table.out.find('\n', at) + 1, ++row) {
-    const std::string line = table.out.substr(at, table.out.find('\n', at) - at);
-    if (line.substr(line.rfind('\t') + 1) == "1") {
-      expected += lines.at(row) + "\r\n";
-      ++tacks;
-    }
-  }
-  ASSERT_GT(tacks, 2u);
-
-  const auto run = RunCli({"convert", kZigzagTrt, dir.File("tacks.trt"), "--tack-points-only"});
+  // --tack-points-only keeps the lines whose table row ends in tack flag 1.
+  const auto rows = test::Cells(RunCli({"table", kZigzagTrt, "--flags"}).out);
+  ASSERT_EQ(rows.size(), lines.size() + 1);
+  std::vector<std::string> tacks;
+  for (size_t r = 1; r < rows.size(); ++r)
+    if (rows[r].back() == "1") tacks.push_back(lines[r - 1]);
+  ASSERT_GT(tacks.size(), 2u);
+  run = RunCli({"convert", kZigzagTrt, dir.File("tacks.trt"), "--tack-points-only"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(ReadFile(dir.File("tacks.trt")), expected);
-
-  const auto none = RunCli({"convert", kZigzagTrt, dir.File("none.trt"), "--tack-points-only", "--tack-angle", "0"});
-  ASSERT_EQ(none.exitCode, 0) << none.err;
+  EXPECT_EQ(ReadFile(dir.File("tacks.trt")), Join(tacks));
+  run = RunCli({"convert", kZigzagTrt, dir.File("none.trt"), "--tack-points-only", "--tack-angle", "0"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(ReadFile(dir.File("none.trt")), "");
 }
 
 TEST(CliConvert, RealRecordingSavesAsItsTrcTwin) {
   WL_REQUIRE_REALDATA(realdata);
   TempDir dir;
-  for (const char* name : {"irene_2008-07-11", "psaros33_2014-06-24"}) {
-    const std::string out = dir.File(std::string(name) + ".trc");
-    const auto run = RunCli({"convert", realdata + "/" + name + ".trt", out});
+  for (const std::string name : {"irene_2008-07-11", "psaros33_2014-06-24"}) {
+    const auto run = RunCli({"convert", realdata + "/" + name + ".trt", dir.File(name + ".trc")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    ExpectSameRecords(ReadFile(out), ReadFile(realdata + "/" + name + ".trc"));
+    ExpectSameRecords(ReadFile(dir.File(name + ".trc")), ReadFile(realdata + "/" + name + ".trc"));
   }
 }
 

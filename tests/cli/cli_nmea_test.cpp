@@ -1,20 +1,13 @@
 // wakeline-cli nmea and replay --dry-run: the sentences and the schedule, without a port.
-#include <gtest/gtest.h>
-
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "support/test_support.h"
+#include "cli_util.h"
 
 namespace wl {
 namespace {
 
 using test::RunCli;
-using test::SourcePath;
 
-const std::string kZigzagTrt = SourcePath("data/samples/zigzag.trt");
-const std::string kZigzagTrc = SourcePath("data/samples/zigzag.trc");
+const std::string kZigzagTrt = test::Sample("zigzag.trt");
+const std::string kZigzagTrc = test::Sample("zigzag.trc");
 const std::string kNoon = "2024-06-01 12:00:00";
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -34,7 +27,7 @@ std::string Field(const std::string& sentence, size_t n) {
   return f;
 }
 
-TEST(CliNmea, OneBurstOfATrtPoint) {
+TEST(CliNmea, OneBurstAndTheTimeOffsets) {
   const auto run = RunCli({"nmea", kZigzagTrt, "--index", "5", "--clock", kNoon, "--dbt", "--vhw", "--wind", "vwr"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const auto lines = Lines(run.out);
@@ -45,25 +38,19 @@ TEST(CliNmea, OneBurstOfATrtPoint) {
   EXPECT_EQ(lines[2].rfind("$STVHW,,,", 0), 0u);
   EXPECT_EQ(lines[3].rfind("$STVWR,", 0), 0u);
   EXPECT_EQ(lines[1].find('*'), std::string::npos);
-}
 
-TEST(CliNmea, OffsetOptionsReachTheSentenceTime) {
-  const auto run =
-      RunCli({"nmea", kZigzagTrt, "--clock", "2024-06-01 00:30:00", "--time-offset", "01:00:00"});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(Field(run.out, 1), "233000");
-  EXPECT_EQ(Field(run.out, 9), "310524");
-  const auto plus = RunCli({"nmea", kZigzagTrt, "--clock", kNoon, "--time-offset-minus"});
-  EXPECT_EQ(Field(plus.out, 1), "140000");
+  const auto back = RunCli({"nmea", kZigzagTrt, "--clock", "2024-06-01 00:30:00", "--time-offset", "01:00:00"});
+  EXPECT_EQ(Field(back.out, 1), "233000");
+  EXPECT_EQ(Field(back.out, 9), "310524");
+  EXPECT_EQ(Field(RunCli({"nmea", kZigzagTrt, "--clock", kNoon, "--time-offset-minus"}).out, 1), "140000");
 }
 
 TEST(CliNmea, AllPointsSeededAndChecksummed) {
   std::vector<std::string> args = {"nmea", kZigzagTrc, "--all", "--clock", kNoon, "--dbt", "--vhw",
                                    "--wind", "mwv", "--seed", "7", "--checksum-all"};
   const auto a = RunCli(args);
-  const auto b = RunCli(args);
   ASSERT_EQ(a.exitCode, 0) << a.err;
-  EXPECT_EQ(a.out, b.out);  // the seed makes the variations repeatable
+  EXPECT_EQ(RunCli(args).out, a.out);  // the seed makes the variations repeatable
   const auto lines = Lines(a.out);
   EXPECT_EQ(lines.size(), 300u * 4);
   for (const auto& l : lines) EXPECT_NE(l.find('*'), std::string::npos) << l;
@@ -86,7 +73,7 @@ TEST(CliNmea, SimulatedValuesWithoutVariation) {
   EXPECT_EQ(Field(lines[3], 3), "20.0");
 }
 
-TEST(CliNmea, WrongCommandLines) {
+TEST(CliNmea, WrongCommandLinesAndUnreachableDevice) {
   const std::vector<std::vector<std::string>> wrong = {
       {"nmea", kZigzagTrt, "--index", "300"},
       {"nmea", kZigzagTrt, "--index", "2", "--all"},
@@ -110,6 +97,10 @@ TEST(CliNmea, WrongCommandLines) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind("wakeline: ", 0), 0u) << run.err;
   }
+  const auto run = RunCli({"replay", kZigzagTrt, "--to", "/dev/nonexistent-wakeline-port"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("/dev/nonexistent-wakeline-port"), std::string::npos) << run.err;
+  EXPECT_EQ(run.out, "");
 }
 
 TEST(CliReplay, DryRunFollowsTheSchedule) {
@@ -124,15 +115,7 @@ TEST(CliReplay, DryRunFollowsTheSchedule) {
       "# t=100 cursor=296", "# t=267 cursor=296", "# t=434 cursor=297", "# t=601 cursor=297",
       "# t=768 cursor=298", "# t=935 cursor=298", "# t=1102 cursor=299"};
   EXPECT_EQ(marks, expected);
-  // The clock runs on with the schedule: the last tick is a second after the start.
-  EXPECT_NE(run.out.find("$GPRMC,100001,"), std::string::npos);
-}
-
-TEST(CliReplay, UnreachableDeviceStopsWithItsName) {
-  const auto run = RunCli({"replay", kZigzagTrt, "--to", "/dev/nonexistent-wakeline-port"});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("/dev/nonexistent-wakeline-port"), std::string::npos) << run.err;
-  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.out.find("$GPRMC,100001,"), std::string::npos);  // the clock runs on with the schedule
 }
 
 }  // namespace

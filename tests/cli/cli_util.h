@@ -1,0 +1,47 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace wl::test {
+
+inline std::string Sample(const std::string& name) { return SourcePath("data/samples/" + name); }
+
+// Tab-separated cells of each line.
+inline std::vector<std::vector<std::string>> Cells(const std::string& out) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    rows.emplace_back();
+    size_t from = 0;
+    for (size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+      rows.back().push_back(line.substr(from, tab - from));
+    rows.back().push_back(line.substr(from));
+  }
+  return rows;
+}
+
+// Runs `cmd sample [--flags]` and compares stdout with tests/golden/<cmd>_[flags_]<sample>.txt.
+inline void ExpectGolden(const std::string& cmd, const std::string& sample, bool flags = false) {
+  std::vector<std::string> args{cmd, Sample(sample)};
+  if (flags) args.push_back("--flags");
+  const auto run = RunCli(args);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  std::string out = run.out;
+  if (cmd == "info") {  // the golden "file:" line holds the relative name
+    const std::string absolute = Sample(sample);
+    ASSERT_EQ(out.rfind("file: " + absolute + "\n", 0), 0u) << out;
+    out.replace(6, absolute.size(), "data/samples/" + sample);
+  }
+  const std::string golden =
+      ReadFile(SourcePath("tests/golden/" + cmd + "_" + (flags ? "flags_" : "") + sample + ".txt"));
+  ASSERT_FALSE(golden.empty());
+  EXPECT_EQ(out, golden);
+}
+
+}  // namespace wl::test
