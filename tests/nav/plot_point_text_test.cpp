@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "hand_track.h"
 
 namespace wl {
@@ -27,9 +29,8 @@ TEST(PlotPointText, OrdinaryPointShowsItsSpeedInModeAllOnly) {
   t->ProcRecs[1].SOG = 6.04f;
   EXPECT_EQ(PlotPointText(*t, 1, kShowTextAll, true), "uiSOG: 5.3");
   EXPECT_EQ(PlotPointText(*t, 1, kShowTextAll, false), "SOG: 6.0");
-  EXPECT_EQ(PlotPointText(*t, 1, kShowTextTackWait, true), "");
-  EXPECT_EQ(PlotPointText(*t, 1, kShowTextNothing, true), "");
-  EXPECT_EQ(PlotPointText(*t, 1, 0, true), "");  // the chooser's blank entry is not "All"
+  // The chooser's blank entry (0) is not "All".
+  for (const int mode : {int{kShowTextTackWait}, int{kShowTextNothing}, 0}) EXPECT_EQ(PlotPointText(*t, 1, mode, true), "");
   EXPECT_EQ(PlotPointText(*t, 99, kShowTextAll, true), "");
 }
 
@@ -47,12 +48,7 @@ TEST(PlotPointText, TackPointOfATrcTrack) {
 TEST(PlotPointText, TackPointOfATrtTrackWithAverages) {
   auto t = TwoLegs(5, 100, -100, true);  // 45 degrees, then 315: a turn to port
   t->trueHeading = true;
-  for (auto& p : t->ProcRecs) {
-    p.HDG = 40;
-    p.TWS = 8;
-    p.TWD = 230;
-    p.WaterS = 6.5f;
-  }
+  for (auto& p : t->ProcRecs) std::tie(p.HDG, p.TWS, p.TWD, p.WaterS) = std::tuple(40.0f, 8.0f, 230.0f, 6.5f);
   EXPECT_EQ(PlotPointText(*t, 5, kShowTextAll, true),
             "tackDIST: .71          tackCOG:  045\n"
             "Traveled: .71          avtHDG:    040 \n"
@@ -83,7 +79,6 @@ TEST(PlotPointText, WaitShowsItsDurationFromTheLastMovingPoint) {
   EXPECT_EQ(PlotPointText(*t, 2, kShowTextTackWait, true), "W 00:12:00");
   t->ProcRecs[3].Time = from + 2 + 3.0 / 24;
   EXPECT_EQ(PlotPointText(*t, 2, kShowTextAll, true), "W 2d 03:00:00");
-  EXPECT_EQ(PlotPointText(*t, 2, kShowTextNothing, true), "");
   // A wait lasting to the end of the track ends at the last point.
   t->ProcRecs[6].Time = t->ProcRecs[4].Time + 1.0 / 24;
   EXPECT_EQ(PlotPointText(*t, 5, kShowTextAll, true), "W 01:00:00");

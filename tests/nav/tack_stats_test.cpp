@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "hand_track.h"
 
 namespace wl {
@@ -24,32 +26,33 @@ void Set(ProcessedTrack& t, float ProcRec::*field, float a, float b, float c) {
   t.ProcRecs[3].*field = c;
 }
 
-TEST(TackAverages, LinearAveragesWeighByTheLegTimesOnEitherSide) {
-  auto t = WeightedTrack();
-  Set(*t, &ProcRec::TWS, 1, 2, 5);
-  Set(*t, &ProcRec::WaterS, 4, 8, 0);
-  EXPECT_FLOAT_EQ(AvgTWS(*t, 1, 3), 2.5f);  // (1 + 4 + 5) / 4
-  EXPECT_FLOAT_EQ(AvgWaterS(*t, 1, 3), 5.0f);
-}
-
-TEST(TackAverages, DirectionsAcrossNorthAreMovedNextToTheFirstValue) {
-  auto t = WeightedTrack();
-  Set(*t, &ProcRec::HDG, 358, 2, 4);  // 358, 362, 364: m = 361.5, rounds to even 362
-  EXPECT_EQ(AvgHDG(*t, 1, 3), 2.0f);
-  Set(*t, &ProcRec::TWD, 5, 355, 355);  // 5, -5, -5: m = -2.5, rounds to -2
-  EXPECT_EQ(AvgTWD(*t, 1, 3), 358.0f);
-  Set(*t, &ProcRec::HDG, 100, 120, 141);  // plain: (100 + 240 + 141) / 4 = 120.25
-  EXPECT_EQ(AvgHDG(*t, 1, 3), 120.0f);
-}
-
-TEST(TackAverages, SignedAnglesAcrossDeadDownwind) {
-  auto t = WeightedTrack();
-  Set(*t, &ProcRec::TWA, -170, 175, 178);  // -170, -185, -182: m = -180.5, rounds to -180
-  EXPECT_EQ(AvgTWA(*t, 1, 3), 180.0f);
-  Set(*t, &ProcRec::TWA, 170, -175, -178);  // 170, 185, 182: m = 180.5 -> 180
-  EXPECT_EQ(AvgTWA(*t, 1, 3), 180.0f);
-  Set(*t, &ProcRec::TWA, -40, -42, -45);
-  EXPECT_EQ(AvgTWA(*t, 1, 3), -42.0f);  // (-40 - 84 - 45) / 4 = -42.25
+// Values at points 1..3 with weights 1, 2, 1; directions across north or dead downwind are moved next
+// to the first value, and the mean rounds half to even.
+TEST(TackAverages, WeighByTheLegTimesOnEitherSide) {
+  using Avg = float (*)(const ProcessedTrack&, int32_t, int32_t);
+  struct Case {
+    float ProcRec::*field;
+    Avg avg;
+    float a, b, c, expected;
+  };
+  const Case cases[] = {
+      {&ProcRec::TWS, AvgTWS, 1, 2, 5, 2.5f},          // (1 + 4 + 5) / 4
+      {&ProcRec::WaterS, AvgWaterS, 4, 8, 0, 5.0f},
+      {&ProcRec::HDG, AvgHDG, 358, 2, 4, 2.0f},        // 358, 362, 364: 361.5 -> 362
+      {&ProcRec::TWD, AvgTWD, 5, 355, 355, 358.0f},    // 5, -5, -5: -2.5 -> -2
+      {&ProcRec::HDG, AvgHDG, 100, 120, 141, 120.0f},  // 120.25
+      {&ProcRec::TWA, AvgTWA, -170, 175, 178, 180.0f}, // -180.5 -> -180
+      {&ProcRec::TWA, AvgTWA, 170, -175, -178, 180.0f},
+      {&ProcRec::TWA, AvgTWA, -40, -42, -45, -42.0f},  // -42.25
+  };
+  for (const Case& c : cases) {
+    auto t = WeightedTrack();
+    Set(*t, c.field, c.a, c.b, c.c);
+    if (c.avg == AvgTWS || c.avg == AvgWaterS)
+      EXPECT_FLOAT_EQ(c.avg(*t, 1, 3), c.expected);
+    else
+      EXPECT_EQ(c.avg(*t, 1, 3), c.expected) << c.a << " " << c.b << " " << c.c;
+  }
 }
 
 TEST(TackAverages, NoPointsOrNoTimeGiveZero) {
@@ -57,8 +60,7 @@ TEST(TackAverages, NoPointsOrNoTimeGiveZero) {
   Set(*t, &ProcRec::TWS, 9, 9, 9);
   Set(*t, &ProcRec::HDG, 90, 90, 90);
   Set(*t, &ProcRec::TWA, 45, 45, 45);
-  EXPECT_EQ(AvgTWS(*t, 3, 2), 0.0f);  // first > last
-  EXPECT_EQ(AvgHDG(*t, 3, 2), 0.0f);
+  EXPECT_EQ(AvgHDG(*t, 3, 2), 0.0f);  // first > last
   EXPECT_EQ(AvgTWA(*t, 2, 2), 0.0f);  // first = last: W = 0
   EXPECT_EQ(AvgTWS(*t, 2, 9), 0.0f);  // beyond the track
   for (int i = 0; i < 5; ++i) t->ProcRecs[static_cast<size_t>(i)].uiTime = 0;
@@ -68,11 +70,10 @@ TEST(TackAverages, NoPointsOrNoTimeGiveZero) {
 }
 
 TEST(TackTurn, SignTellsPortFromStarboard) {
-  EXPECT_EQ(TurnBetweenLegs(45, 315), -90);
-  EXPECT_EQ(TurnBetweenLegs(315, 45), 90);
-  EXPECT_EQ(TurnBetweenLegs(10, 350.4f), -20);
-  EXPECT_EQ(TurnBetweenLegs(40, 130.5), 90);   // 90.5 rounds to even
-  EXPECT_EQ(TurnBetweenLegs(360, 350), -10);   // a course shown as 360 is north
+  // 90.5 rounds to even; a course shown as 360 is north.
+  for (auto [from, to, turn] : {std::tuple{45.0f, 315.0f, -90}, {315.0f, 45.0f, 90}, {10.0f, 350.4f, -20},
+                                {40.0f, 130.5f, 90}, {360.0f, 350.0f, -10}})
+    EXPECT_EQ(TurnBetweenLegs(from, to), turn) << from << " " << to;
 }
 
 TEST(TackLeg, SummaryOfALeg) {
@@ -96,7 +97,6 @@ TEST(TackLeg, AveragesOnlyForTrtLegsOfMoreThanThreeIntervals) {
     t->ProcRecs[static_cast<size_t>(i)].HDG = 10;
     t->ProcRecs[static_cast<size_t>(i)].TWS = 12;
   }
-  EXPECT_FALSE(MakeTackRec(*t, 0, 1).hasAverages);  // two points: no points between
   EXPECT_FALSE(MakeTackRec(*t, 0, 3).hasAverages);
   const TackRec four = MakeTackRec(*t, 0, 4);
   EXPECT_TRUE(four.hasAverages);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "nav/outlier_runs.h"
 #include "track_builder.h"
@@ -29,30 +30,21 @@ TEST(TrackTable, HeadsAndWidthsFollowTheFileKind) {
   const Processed p = Process(trc.store());
   const TrackTable table(*p.track);
   ASSERT_EQ(table.ColumnCount(), 13);
-  EXPECT_EQ(table.Head(0), "Trpt#");
   EXPECT_EQ(table.Head(4), "COG");
-  EXPECT_EQ(table.Head(8), "uiTime");
   EXPECT_EQ(table.Head(12), "CumAvSOG");
-  EXPECT_EQ(table.SetupWidth(4), 550);
-  EXPECT_EQ(table.ResizedWidth(4), 500);
   EXPECT_EQ(table.SetupWidth(6), 680);
   EXPECT_EQ(table.ResizedWidth(6), 550);
-  EXPECT_EQ(table.SetupWidth(1), 1550);
 
   TrackBuilder trt(true);
   trt.At(0, 0, kNoon);
-  trt.store().TrueHeading = true;
-  Processed q = Process(trt.store());
-  const TrackTable wind(*q.track);
-  ASSERT_EQ(wind.ColumnCount(), 20);
-  EXPECT_EQ(wind.Head(4), "tHDG");
-  EXPECT_EQ(wind.Head(8), "uiDist");
-  EXPECT_EQ(wind.Head(19), "WaterS");
-  EXPECT_EQ(wind.SetupWidth(14), 450);
-  EXPECT_EQ(wind.ResizedWidth(5), 500);
-  trt.store().TrueHeading = false;
-  q = Process(trt.store());
-  EXPECT_EQ(TrackTable(*q.track).Head(4), "HDG");
+  for (const bool trueHeading : {true, false}) {
+    trt.store().TrueHeading = trueHeading;
+    const Processed q = Process(trt.store());
+    const TrackTable wind(*q.track);
+    ASSERT_EQ(wind.ColumnCount(), 20);
+    EXPECT_EQ(wind.Head(4), trueHeading ? "tHDG" : "HDG");
+    EXPECT_EQ(wind.Head(19), "WaterS");
+  }
 }
 
 TEST(TrackTable, WithoutPointsTheTableShowsOneEmptyRow) {
@@ -61,7 +53,6 @@ TEST(TrackTable, WithoutPointsTheTableShowsOneEmptyRow) {
   const TrackTable table(*p.track);
   EXPECT_EQ(table.RowCount(), 1);
   EXPECT_EQ(RowText(table, 0), std::string(12, '\t'));
-  EXPECT_EQ(table.Mark(0, 1), CellMark::None);
 }
 
 TEST(TrackTable, PointZeroShowsOnlyFileValues) {
@@ -77,15 +68,8 @@ TEST(TrackTable, PointZeroShowsOnlyFileValues) {
   TrackBuilder trt(true);
   trt.At(-3150000, -7381800, kNoon);
   TrackRec& r = trt.Last();
-  r.HDG = 271.5f;
-  r.COG = 2700;
-  r.SOG = 5;
-  r.TWS = 14.26f;
-  r.TWD = 5;
-  r.TWA = 84;
-  r.AWS = 9;
-  r.AWA = -45.4f;
-  r.WaterS = 4.96f;
+  std::tie(r.HDG, r.COG, r.SOG, r.TWS, r.TWD, r.TWA, r.AWS, r.AWA, r.WaterS) =
+      std::tuple(271.5f, int16_t{2700}, 5.0f, 14.26f, 5.0f, 84.0f, 9.0f, -45.4f, 4.96f);
   p = Process(trt.store());
   EXPECT_EQ(Cells(TrackTable(*p.track), 0),
             (std::vector<std::string>{"0", "20080711 12:00:00", "52 S 30.000", "123 W 01.800", "272", "270", "5.0",
@@ -106,10 +90,8 @@ TEST(TrackTable, HoursOfLegsAndTimeUnderWay) {
   b.At(0, 0, kNoon).Legs(27, 90, 6000, 3600).Leg(90, 517, 310);
   const Processed p = Process(b.store(), "0");
   const TrackTable table(*p.track);
-  EXPECT_EQ(table.Cell(1, 8), "1:00:00");
-  EXPECT_EQ(table.Cell(27, 11), "27:00:00");
-  EXPECT_EQ(table.Cell(28, 8), ":05:10");
-  EXPECT_EQ(table.Cell(28, 11), "27:05:10");
+  EXPECT_EQ(table.Cell(1, 8) + " " + table.Cell(27, 11), "1:00:00 27:00:00");
+  EXPECT_EQ(table.Cell(28, 8) + " " + table.Cell(28, 11), ":05:10 27:05:10");
 }
 
 TEST(TrackTable, OutlierCellsAreRedAndTackCellsYellow) {
@@ -141,12 +123,6 @@ TEST(TrackTable, CopyOfTwoRowsOfATrcTable) {
             head + "20080711 12:02:00\t00 N 00.142\r\n20080711 12:03:00\t00 N 00.213");
 }
 
-}  // namespace
-}  // namespace wl::test
-
-namespace wl::test {
-namespace {
-
 // What a damaged TRC file can hold: any time bits, any position, any speed.
 TEST(TrackTable, DamagedValuesStillGiveEveryCell) {
   TrackBuilder b;
@@ -159,9 +135,7 @@ TEST(TrackTable, DamagedValuesStillGiveEveryCell) {
   b.Point(3).COG = INT16_MIN;
   const Processed p = Process(b.store());
   const TrackTable table(*p.track);
-  std::string text;
-  for (int32_t row = 0; row < table.RowCount(); ++row) table.AppendRowText(text, row);
-  EXPECT_FALSE(text.empty());
+  for (int32_t row = 0; row < table.RowCount(); ++row) RowText(table, row);
   for (int32_t i = 1; i < 8; ++i) EXPECT_TRUE(std::isfinite(p.Rec(i).Time)) << i;
   EXPECT_TRUE(std::isfinite(p.settings.PlotSpeedHigh));
 }

@@ -6,32 +6,25 @@ namespace wl {
 namespace {
 
 TEST(LocaleNumber, WholeTextMustBeANumber) {
-  double v = -99;
-  EXPECT_TRUE(ReadLocaleNumber(" 7000 ", v));
-  EXPECT_EQ(v, 7000);
-  EXPECT_TRUE(ReadLocaleNumber("-1.5", v));
-  EXPECT_EQ(v, -1.5);
-  EXPECT_TRUE(ReadLocaleNumber(".5", v));
-  EXPECT_EQ(v, 0.5);
-  EXPECT_TRUE(ReadLocaleNumber("+2.", v));
-  EXPECT_EQ(v, 2);
-  EXPECT_TRUE(ReadLocaleNumber("1.5E2", v));
-  EXPECT_EQ(v, 150);
+  for (auto [text, value] : {std::pair{" 7000 ", 7000.0}, {"-1.5", -1.5}, {".5", 0.5}, {"+2.", 2.0}, {"1.5E2", 150.0}}) {
+    double v = -99;
+    EXPECT_TRUE(ReadLocaleNumber(text, v)) << text;
+    EXPECT_EQ(v, value) << text;
+  }
   for (const char* bad : {"", " ", "-", ".", "1e", "12abc", "1 2", "0x10", "inf", "nan", "1e400", "1,5"}) {
-    v = -99;
+    double v = -99;
     EXPECT_FALSE(ReadLocaleNumber(bad, v)) << bad;
     EXPECT_EQ(v, -99) << bad;
   }
 }
 
 TEST(LocaleNumber, WholeRoundsHalfToEvenWithinRange) {
+  for (auto [text, value] : {std::pair{"2.5", 2}, {"3.5", 4}, {"-0.4", 0}}) {
+    int32_t v = -1;
+    EXPECT_TRUE(ReadLocaleWhole(text, 0, 10, v)) << text;
+    EXPECT_EQ(v, value) << text;
+  }
   int32_t v = 0;
-  EXPECT_TRUE(ReadLocaleWhole("2.5", 0, 10, v));
-  EXPECT_EQ(v, 2);
-  EXPECT_TRUE(ReadLocaleWhole("3.5", 0, 10, v));
-  EXPECT_EQ(v, 4);
-  EXPECT_TRUE(ReadLocaleWhole("-0.4", 0, 10, v));
-  EXPECT_EQ(v, 0);
   EXPECT_FALSE(ReadLocaleWhole("10.6", 0, 10, v));
   EXPECT_FALSE(ReadLocaleWhole("1e12", -2147483647 - 1, 2147483647, v));
 }
