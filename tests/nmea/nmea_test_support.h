@@ -14,12 +14,8 @@ class CaptureOutput : public NmeaOutput {
   bool IsOpen() const override { return open; }
   bool Open(std::string& error) override {
     ++opens;
-    if (!openError.empty()) {
-      error = openError;
-      return false;
-    }
-    open = true;
-    return true;
+    if (!openError.empty()) error = openError;
+    return open = openError.empty();
   }
   void Close() override { open = false; }
   bool Send(std::string_view bytes, std::string& error) override {
@@ -35,7 +31,6 @@ class CaptureOutput : public NmeaOutput {
     for (const auto& w : writes) s += w;
     return s;
   }
-
   bool open = false;
   int opens = 0;
   std::string openError;
@@ -49,7 +44,7 @@ class ScriptedRandom : public UniformRandom {
   double Next() override {
     ++draws;
     if (values.empty()) return 0.5;
-    double v = values.front();
+    const double v = values.front();
     values.pop_front();
     return v;
   }

@@ -5,22 +5,14 @@
 namespace wl {
 namespace {
 
-TEST(PortProperties, DefaultsAreTheRecommendedSet) {
-  PortProperties p;
+TEST(PortProperties, ParsesLineSettingsAndDefaults) {
   LineSettings line;
   std::string error;
-  ASSERT_TRUE(ParseLineSettings(p.Settings, line, error));
+  ASSERT_TRUE(ParseLineSettings(PortProperties{}.Settings, line, error));
   EXPECT_EQ(line.speed, 4800);
   EXPECT_EQ(line.parity, LineSettings::Parity::None);
   EXPECT_EQ(line.dataBits, 8);
   EXPECT_EQ(line.stopBits, LineSettings::StopBits::One);
-  EXPECT_EQ(p.Handshaking, 2);
-  EXPECT_TRUE(p.DTREnable && p.RTSEnable);
-}
-
-TEST(PortProperties, ParsesLineSettings) {
-  LineSettings line;
-  std::string error;
   ASSERT_TRUE(ParseLineSettings("38400,E,7,2", line, error));
   EXPECT_EQ(line.speed, 38400);
   EXPECT_EQ(line.parity, LineSettings::Parity::Even);

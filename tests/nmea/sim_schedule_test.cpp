@@ -9,44 +9,27 @@ namespace {
 
 using Kind = SimTickResult::Kind;
 
-// Points with the given leg speeds and cumulative hours under way.
-std::vector<ProcRec> Track(std::vector<std::pair<float, float>> sogAndCumHours) {
-  std::vector<ProcRec> recs;
-  int32_t lat = 3000000;
-  for (auto [sog, cum] : sogAndCumHours) {
-    ProcRec r;
-    r.uiSOG = sog;
-    r.CumTime = cum;
-    r.Pos = {lat, 0};
-    r.Time = 45000 + cum / 24.0;
-    lat += 300;
-    recs.push_back(r);
-  }
-  return recs;
-}
-
+// A running simulation over points with the given leg speeds and cumulative seconds under way.
 struct Runner {
-  explicit Runner(std::vector<ProcRec> r, int32_t rate = 60, int32_t start = 0)
-      : recs(std::move(r)), rate(rate), cursor(start) {
+  explicit Runner(std::vector<std::pair<float, float>> sogAndSeconds, int32_t rate = 60, int32_t start = 0)
+      : rate(rate), cursor(start) {
+    int32_t lat = 3000000;
+    for (auto [sog, secs] : sogAndSeconds) {
+      ProcRec r;
+      r.uiSOG = sog;
+      r.CumTime = secs / 3600.f;
+      r.Pos = {lat, 0};
+      r.Time = 45000 + r.CumTime / 24.0;
+      lat += 300;
+      recs.push_back(r);
+    }
     SetSimulation(state, true);
   }
   SimTickResult Tick() { return SimTick(state, cursor, recs.data(), static_cast<int32_t>(recs.size()), rate); }
   std::vector<ProcRec> recs;
-  int32_t rate;
-  int32_t cursor;
+  int32_t rate, cursor;
   SimState state;
 };
-
-TEST(SimSchedule, StartIntervalAndFirstTickMovesOn) {
-  Runner r(Track({{0, 0}, {6, 30 / 3600.f}, {6, 60 / 3600.f}}));
-  EXPECT_TRUE(r.state.SimRunning);
-  EXPECT_EQ(r.state.intervalMs, 100);
-  SimTickResult t = r.Tick();
-  EXPECT_EQ(t.kind, Kind::Point);
-  EXPECT_TRUE(t.cursorMoved);
-  EXPECT_EQ(r.cursor, 1);
-  EXPECT_EQ(t.record.Pos, r.recs[1].Pos);
-}
 
 TEST(SimSchedule, StepCountsAndIntervals) {
   struct Case {
@@ -63,39 +46,41 @@ TEST(SimSchedule, StepCountsAndIntervals) {
       {45, 60, 2, 375},
   };
   for (const Case& c : cases) {
-    Runner r(Track({{0, 0}, {6, 0}, {6, c.seconds / 3600.f}}), c.rate);
-    r.Tick();
+    Runner r({{0, 0}, {6, 0}, {6, c.seconds}}, c.rate);
+    EXPECT_EQ(r.state.intervalMs, 100);  // the start
+    const SimTickResult t = r.Tick();
+    EXPECT_EQ(t.kind, Kind::Point);
+    EXPECT_TRUE(t.cursorMoved);
+    EXPECT_EQ(t.record.Pos, r.recs[1].Pos);
     EXPECT_EQ(r.state.SimSteps, c.steps) << c.seconds << " s";
     EXPECT_EQ(r.state.intervalMs, c.intervalMs) << c.seconds << " s at rate " << c.rate;
   }
 }
 
 TEST(SimSchedule, LegIsInterpolatedThenNextPointSent) {
-  Runner r(Track({{0, 0}, {6, 0}, {6, 31 / 3600.f}, {6, 40 / 3600.f}}));
+  Runner r({{0, 0}, {6, 0}, {6, 31}, {6, 40}});
   r.Tick();  // point 1, plans two steps
-  SimTickResult a = r.Tick();
+  const SimTickResult a = r.Tick();
   EXPECT_EQ(a.kind, Kind::Interpolated);
   EXPECT_FALSE(a.cursorMoved);
   EXPECT_EQ(r.cursor, 1);
   EXPECT_EQ(a.record.Pos.Lat, r.recs[1].Pos.Lat + 150);
-  SimTickResult b = r.Tick();  // t = 1: the next point's position with this point's speed
+  const SimTickResult b = r.Tick();  // t = 1: the next point's position with this point's speed
   EXPECT_EQ(b.kind, Kind::Interpolated);
   EXPECT_EQ(b.record.Pos, r.recs[2].Pos);
   EXPECT_EQ(b.record.uiSOG, r.recs[1].uiSOG);
-  SimTickResult c = r.Tick();
-  EXPECT_EQ(c.kind, Kind::Point);
+  EXPECT_EQ(r.Tick().kind, Kind::Point);
   EXPECT_EQ(r.cursor, 2);
 }
 
 TEST(SimSchedule, StandstillAndNoTimeUnderWay) {
-  Runner still(Track({{0, 0}, {6, 0}, {0.2f, 0}, {6, 0}}));
+  Runner still({{0, 0}, {6, 0}, {0.2f, 0}, {6, 0}});
   still.Tick();
   EXPECT_EQ(still.state.intervalMs, 200);  // 12000 / 60
   EXPECT_EQ(still.Tick().kind, Kind::Point);
   EXPECT_EQ(still.cursor, 2);
 
-  // Under way by speed but CumTime does not grow: no steps, 100 ms.
-  Runner fast(Track({{0, 0}, {6, 0}, {15, 0}, {6, 0}}));
+  Runner fast({{0, 0}, {6, 0}, {15, 0}, {6, 0}});  // under way by speed, but CumTime does not grow
   fast.Tick();
   EXPECT_EQ(fast.state.SimSteps, 0);
   EXPECT_EQ(fast.state.intervalMs, 100);
@@ -103,9 +88,8 @@ TEST(SimSchedule, StandstillAndNoTimeUnderWay) {
 }
 
 TEST(SimSchedule, EndsAtTheLastPoint) {
-  Runner last(Track({{0, 0}, {6, 30 / 3600.f}}), 60, 1);
-  SimTickResult t = last.Tick();  // sends the last point again, then stops
-  EXPECT_EQ(t.kind, Kind::Point);
+  Runner last({{0, 0}, {6, 30}}, 60, 1);
+  EXPECT_EQ(last.Tick().kind, Kind::Point);  // sends the last point again, then stops
   EXPECT_EQ(last.cursor, 1);
   EXPECT_FALSE(last.state.SimRunning);
   EXPECT_EQ(last.state.intervalMs, 0);
@@ -113,15 +97,12 @@ TEST(SimSchedule, EndsAtTheLastPoint) {
   Runner empty({});
   EXPECT_EQ(empty.Tick().kind, Kind::Nothing);
   EXPECT_FALSE(empty.state.SimRunning);
-}
 
-TEST(SimSchedule, CursorMovedToTheEndDuringALeg) {
-  Runner r(Track({{0, 0}, {6, 0}, {6, 90 / 3600.f}}));
-  r.Tick();
-  r.cursor = 2;  // a click ahead, onto the last point
-  SimTickResult t = r.Tick();
-  EXPECT_EQ(t.kind, Kind::Point);
-  EXPECT_FALSE(r.state.SimRunning);
+  Runner moved({{0, 0}, {6, 0}, {6, 90}});
+  moved.Tick();
+  moved.cursor = 2;  // a click ahead during the leg, onto the last point
+  EXPECT_EQ(moved.Tick().kind, Kind::Point);
+  EXPECT_FALSE(moved.state.SimRunning);
 }
 
 TEST(InterpolateProcRec, RoundsHalfToEvenAndZeroesDerivedFields) {
@@ -135,7 +116,7 @@ TEST(InterpolateProcRec, RoundsHalfToEvenAndZeroesDerivedFields) {
   a.TackFlag = 1;
   a.Depth = 55;
   b.uiSOG = 8;
-  ProcRec r = InterpolateProcRec(a, b, 0.5);
+  const ProcRec r = InterpolateProcRec(a, b, 0.5);
   EXPECT_EQ(r.Pos.Lat, 2);   // 2.5
   EXPECT_EQ(r.Pos.Lon, 12);  // 11.5
   EXPECT_DOUBLE_EQ(r.Time, 100.5);
