@@ -12,19 +12,16 @@ double At(int y, int mo, int d, int h, int mi, int s) {
   return static_cast<double>(DaysFromCivil(y, mo, d)) + (h * 3600 + mi * 60 + s) / 86400.0;
 }
 
-TEST(TimeOffsetDays, MatchesTheSummertimeConstantsExactly) {
+TEST(TimeOffsetDays, ExactConstantsAndUnreadableTextIsZero) {
   EXPECT_EQ(TimeOffsetDays("02:00:00"), 1.0 / 12);
   EXPECT_EQ(TimeOffsetDays("01:00:00"), 1.0 / 24);
   EXPECT_EQ(TimeOffsetDays("00:30:15"), (30 * 60 + 15) / 86400.0);
   EXPECT_EQ(TimeOffsetDays("2:00"), 1.0 / 12);
-}
-
-TEST(TimeOffsetDays, UnreadableTextIsZero) {
   for (const char* t : {"", "abc", "25:00:00", "02:60:00", "02:00:61", "02:00:00x", "020:00:00", "-1:00:00"})
     EXPECT_EQ(TimeOffsetDays(t), 0) << t;
 }
 
-TEST(ParseTrtTime, ReadsDateAndTimeWithAnySeparatorAndTail) {
+TEST(ParseTrtTime, ValidAndInvalidFields) {
   double d = -1;
   ASSERT_TRUE(ParseTrtTime("20080503 14:05:09", d));
   EXPECT_EQ(d, At(2008, 5, 3, 14, 5, 9));
@@ -32,28 +29,22 @@ TEST(ParseTrtTime, ReadsDateAndTimeWithAnySeparatorAndTail) {
   EXPECT_EQ(d, At(2008, 5, 3, 23, 59, 59));
   ASSERT_TRUE(ParseTrtTime("20000229 00:00:00", d));
   EXPECT_EQ(d, At(2000, 2, 29, 0, 0, 0));
-}
-
-TEST(ParseTrtTime, InvalidFieldsGiveFalseAndZero) {
   for (const char* t : {"", "20080503 14:05:0", "2008-503 14:05:09", "20080503 14-05:09", "20080503 14:05-09",
                         "20080230 12:00:00", "20081301 12:00:00", "20080503 24:00:00", "20080503 12:60:00",
                         "20080503 12:00:60", "2008050a 12:00:00", "20080503 1a:00:00", "20080503 +1:00:00"}) {
-    double d = 7;
+    d = 7;
     EXPECT_FALSE(ParseTrtTime(t, d)) << t;
     EXPECT_EQ(d, 0) << t;
   }
 }
 
-struct CtCase {
-  const char* field;
-  const char* offset;
-  bool minus;
-  const char* message;  // empty: none
-  double expected;
-};
-
 TEST(CTToUTC, SummertimeNoticeAndConversion) {
-  const CtCase cases[] = {
+  struct {
+    const char *field, *offset;
+    bool minus;
+    const char* message;  // empty: none
+    double expected;
+  } const cases[] = {
       {"20080503 12:00:00 CT", "02:00:00", false, "", At(2008, 5, 3, 10, 0, 0)},
       {"20080115 12:00:00 CT", "02:00:00", false,
        "date is before start summertime, check time difference: 02:00:00", At(2008, 1, 15, 10, 0, 0)},
@@ -70,38 +61,31 @@ TEST(CTToUTC, SummertimeNoticeAndConversion) {
       {"20080503 12:00:00 CT", "02:00:00", true, "date is during summertime, check time difference 02:00:00",
        At(2008, 5, 3, 14, 0, 0)},
   };
-  for (const CtCase& c : cases) {
+  for (const auto& c : cases) {
     test::ScriptedPrompts prompts;
     bool done = false;
-    const double utc = CTToUTC(c.field, true, {c.offset, c.minus}, done, prompts);
-    EXPECT_DOUBLE_EQ(utc, c.expected) << c.field;
+    EXPECT_DOUBLE_EQ(CTToUTC(c.field, true, {c.offset, c.minus}, done, prompts), c.expected) << c.field;
     EXPECT_TRUE(done) << c.field;
     if (*c.message) {
       ASSERT_EQ(prompts.shown.size(), 1u) << c.field;
       EXPECT_EQ(prompts.shown[0].text, c.message);
       EXPECT_EQ(prompts.shown[0].icon, Icon::None);
     } else {
-      EXPECT_TRUE(prompts.shown.empty()) << c.field << ": " << prompts.shown[0].text;
+      EXPECT_TRUE(prompts.shown.empty()) << c.field;
     }
   }
 }
 
-TEST(CTToUTC, OnlyTheFirstCtPointOfAFileIsTested) {
-  test::ScriptedPrompts prompts;
-  bool done = false;
-  CTToUTC("20080503 12:00:00 CT", true, {"02:00:00", false}, done, prompts);
-  ASSERT_TRUE(done);
-  EXPECT_EQ(CTToUTC("20080115 12:00:00 CT", true, {"02:00:00", false}, done, prompts), At(2008, 1, 15, 10, 0, 0));
-  EXPECT_TRUE(prompts.shown.empty());
-}
-
-TEST(CTToUTC, UtcAndInvalidFieldsAreNotTested) {
+TEST(CTToUTC, OnlyTheFirstValidCtPointIsTested) {
   test::ScriptedPrompts prompts;
   bool done = false;
   EXPECT_EQ(CTToUTC("20080503 12:00:00", true, {"01:00:00", false}, done, prompts), At(2008, 5, 3, 12, 0, 0));
   EXPECT_EQ(CTToUTC("20080503 12:00 CT", true, {"01:00:00", false}, done, prompts), 0);
   EXPECT_EQ(CTToUTC("CT", true, {"01:00:00", false}, done, prompts), 0);
-  EXPECT_FALSE(done);
+  EXPECT_FALSE(done);  // UTC and invalid fields are not tested
+  CTToUTC("20080503 12:00:00 CT", true, {"02:00:00", false}, done, prompts);
+  ASSERT_TRUE(done);
+  EXPECT_EQ(CTToUTC("20080115 12:00:00 CT", true, {"02:00:00", false}, done, prompts), At(2008, 1, 15, 10, 0, 0));
   EXPECT_TRUE(prompts.shown.empty());
 }
 

@@ -3,20 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <limits>
 
 namespace wl {
 namespace {
 
-TEST(Real48, KnownEncodings) {
-  EXPECT_EQ(DblToReal48(1.0), (Real48{0x81, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(DblToReal48(-1.0), (Real48{0x81, 0, 0, 0, 0, 0x80}));
-  EXPECT_EQ(DblToReal48(6.5), (Real48{0x83, 0, 0, 0, 0, 0x50}));
-  EXPECT_EQ(DblToReal48(0.0), Real48{});
-  EXPECT_EQ(Real48ToDbl({0x81, 0, 0, 0, 0, 0}), 1.0);
-  EXPECT_EQ(Real48ToDbl({0x81, 0, 0, 0, 0, 0x80}), -1.0);
-  EXPECT_EQ(Real48ToDbl({0x83, 0, 0, 0, 0, 0x50}), 6.5);
+TEST(Real48, EncodingsAndRangeLimits) {
+  const Real48 largest{255, 255, 255, 255, 255, 127};
+  const std::pair<double, Real48> cases[] = {
+      {1.0, {0x81, 0, 0, 0, 0, 0}}, {-1.0, {0x81, 0, 0, 0, 0, 0x80}}, {6.5, {0x83, 0, 0, 0, 0, 0x50}}, {0.0, {}},
+      {1e-40, {}}, {std::ldexp(1.0, -128), {1, 0, 0, 0, 0, 0}}, {std::ldexp(1.0, -129), {}}, {1e40, largest},
+      {std::numeric_limits<double>::infinity(), largest}, {-1e300, {255, 255, 255, 255, 255, 255}},
+      {std::numeric_limits<double>::quiet_NaN(), {}}, {std::numeric_limits<double>::denorm_min(), {}}};
+  for (const auto& [v, bytes] : cases) EXPECT_EQ(DblToReal48(v), bytes) << v;
+  for (double v : {1.0, -1.0, 6.5}) EXPECT_EQ(Real48ToDbl(DblToReal48(v)), v);
   EXPECT_EQ(Real48ToDbl({0, 1, 2, 3, 4, 0xFF}), 0.0);
+  EXPECT_EQ(Real48ToDbl(largest), (2 - std::ldexp(1.0, -39)) * std::ldexp(1.0, 126));
+  EXPECT_EQ(Pow2(10), 1024);
+  EXPECT_EQ(Pow2(-128), std::ldexp(1.0, -128));
 }
 
 TEST(Real48, RoundTripsAndTruncatesAfter39Bits) {
@@ -29,26 +34,6 @@ TEST(Real48, RoundTripsAndTruncatesAfter39Bits) {
   const double exact = 1 + std::ldexp(1.0, -39);
   EXPECT_EQ(Real48ToDbl(DblToReal48(exact)), exact);
   EXPECT_EQ(DblToReal48(1 + std::ldexp(1.0, -40)), DblToReal48(1.0));
-}
-
-TEST(Real48, OutOfRangeMagnitudes) {
-  EXPECT_EQ(DblToReal48(1e-40), Real48{});
-  EXPECT_EQ(DblToReal48(std::ldexp(1.0, -128)), (Real48{1, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(DblToReal48(std::ldexp(1.0, -129)), Real48{});
-  const Real48 largest{255, 255, 255, 255, 255, 127};
-  EXPECT_EQ(DblToReal48(1e40), largest);
-  EXPECT_EQ(DblToReal48(std::numeric_limits<double>::infinity()), largest);
-  EXPECT_EQ(DblToReal48(-1e300), (Real48{255, 255, 255, 255, 255, 255}));
-  EXPECT_EQ(DblToReal48(std::numeric_limits<double>::quiet_NaN()), Real48{});
-  EXPECT_EQ(DblToReal48(std::numeric_limits<double>::denorm_min()), Real48{});
-  EXPECT_EQ(Real48ToDbl(largest), (2 - std::ldexp(1.0, -39)) * std::ldexp(1.0, 126));
-}
-
-TEST(Real48, Pow2) {
-  EXPECT_EQ(Pow2(0), 1);
-  EXPECT_EQ(Pow2(10), 1024);
-  EXPECT_EQ(Pow2(-3), 0.125);
-  EXPECT_EQ(Pow2(-128), std::ldexp(1.0, -128));
 }
 
 }  // namespace

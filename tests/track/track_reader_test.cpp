@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 #include "support/test_support.h"
 #include "track/date_format.h"
@@ -16,8 +17,8 @@ namespace wl {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+using Texts = std::vector<std::string>;
 
-// One TRC record with recognisable values.
 std::string TrcRecord(int32_t lat, double sog = 6.5, double time = 39571.5) {
   TrackRec r;
   r.Pos = {lat, -lat};
@@ -32,9 +33,10 @@ std::string TrcRecord(int32_t lat, double sog = 6.5, double time = 39571.5) {
   return std::string(reinterpret_cast<const char*>(b), kTrcRecordSize);
 }
 
-// A point line: field 0 time, then 15 numeric fields given by the caller (fields 1..15).
-std::string PointLine(const std::string& time, const std::string& rest) { return time + "," + rest; }
+// A point line: the time field, then fields 1..15.
+std::string Pt(const std::string& time, const std::string& rest) { return time + "," + rest; }
 const std::string kPlain = "52.5,4.1,6.5,3.14159265358979,0,0,12.34,4.0,3.14159265358979,1.5,10,20,0,1.0,5.25";
+const std::string kLine = Pt("20080503 12:00:00", kPlain);
 
 struct Rig {
   test::TempDir dir;
@@ -47,21 +49,19 @@ struct Rig {
     test::WriteFile(dir.File(name), bytes);
     return readtrackfile(store, scratch, dir.File(name), insertPos, settings, prompts);
   }
-  // A fresh open: the store emptied first.
   ReadResult Open(const std::string& name, const std::string& bytes) {
     store.TrackCount = 0;
     return Read(name, bytes);
   }
 };
 
-TEST(TrcReader, CompleteRecordsOnlyAndFieldsDecoded) {
+TEST(TrcReader, CompleteRecordsDecodedStateSetAndCommentsCleared) {
   Rig rig;
-  ReadResult r = rig.Open("empty.trc", "");
-  EXPECT_EQ(r.outcome, ReadOutcome::Inserted);
+  EXPECT_EQ(rig.Open("empty.trc", "").outcome, ReadOutcome::Inserted);
   EXPECT_EQ(rig.store.TrackCount, 0);
-
-  r = rig.Open("two.trc", TrcRecord(3150000) + TrcRecord(-1, -1.0, 40000.25) + "12345");
-  EXPECT_EQ(r.points, 2);
+  rig.store.IsTRT = true;
+  rig.store.TrackComments = "---- /* from a trt";
+  EXPECT_EQ(rig.Open("two.trc", TrcRecord(3150000) + TrcRecord(-1, -1.0, 40000.25) + "12345").points, 2);
   ASSERT_EQ(rig.store.TrackCount, 2);
   const TrackRec& a = rig.store.TrackRecs[0];
   EXPECT_EQ(a.Pos, (PosRec{3150000, -3150000}));
@@ -71,21 +71,11 @@ TEST(TrcReader, CompleteRecordsOnlyAndFieldsDecoded) {
   EXPECT_EQ(a.SOG, 6.5f);
   EXPECT_EQ(a.Time, 39571.5);
   EXPECT_EQ(a.Depth, 55);
-  EXPECT_EQ(a.TWS, 0);
-  EXPECT_EQ(a.HDG, 0);
   EXPECT_EQ(rig.store.Line(0), "");
   EXPECT_EQ(rig.store.TrackRecs[1].SOG, -1.0f);
   EXPECT_EQ(rig.store.TrackRecs[1].Time, 40000.25);
-  EXPECT_TRUE(rig.prompts.shown.empty());
-}
-
-TEST(TrcReader, StateIsSetAndCommentsClearedEvenWhenInserting) {
-  Rig rig;
-  rig.store.IsTRT = true;
-  rig.store.TrackComments = "---- /* kept?";
-  rig.Open("a.trc", TrcRecord(1) + TrcRecord(2));
   rig.store.TrackComments = "---- /* from a trt";
-  rig.Read("TRACK.TRC", TrcRecord(3), 1);
+  rig.Read("TRACK.TRC", TrcRecord(3), 1);  // an insertion clears comments too
   EXPECT_TRUE(rig.store.IsTRC);
   EXPECT_FALSE(rig.store.IsTRT);
   EXPECT_EQ(rig.store.TrackFileName, "TRACK.TRC");
@@ -93,6 +83,7 @@ TEST(TrcReader, StateIsSetAndCommentsClearedEvenWhenInserting) {
   EXPECT_EQ(rig.store.TrackComments, "");
   ASSERT_EQ(rig.store.TrackCount, 3);
   EXPECT_EQ(rig.store.TrackRecs[1].Pos.Lat, 3);
+  EXPECT_TRUE(rig.prompts.shown.empty());
 }
 
 TEST(TrcReader, TruncatesOnlyBeyondCapacity) {
@@ -102,70 +93,51 @@ TEST(TrcReader, TruncatesOnlyBeyondCapacity) {
   rig.Open("full.trc", full + "partial");
   EXPECT_EQ(rig.store.TrackCount, kTrackCapacity);
   EXPECT_TRUE(rig.prompts.shown.empty());
-
-  const ReadResult r = rig.Open("over.trc", full + TrcRecord(-5));
-  EXPECT_EQ(r.points, kTrackCapacity);
+  EXPECT_EQ(rig.Open("over.trc", full + TrcRecord(-5)).points, kTrackCapacity);
   EXPECT_EQ(rig.store.TrackCount, kTrackCapacity);
   EXPECT_EQ(rig.store.TrackRecs[kTrackCapacity - 1].Pos.Lat, kTrackCapacity - 1);
-  ASSERT_EQ(rig.prompts.shown.size(), 1u);
-  EXPECT_EQ(rig.prompts.shown[0].text, rig.dir.File("over.trc") + "\r\nTrackfile too long, truncated !!!");
+  EXPECT_EQ(rig.prompts.Texts(), Texts{rig.dir.File("over.trc") + "\r\nTrackfile too long, truncated !!!"});
   EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
 }
 
-TEST(Reader, OtherExtensionsReadNothingAndKeepState) {
+TEST(Reader, OtherKindsAndUnopenableFilesLeaveStoreAndStateUnchanged) {
   Rig rig;
-  rig.Open("a.trt", PointLine("20080503 12:00:00", kPlain) + "\r\n/* c\r\n");
-  const TrackStore before = rig.store;
-  const ReadResult r = rig.Read("track.txt", TrcRecord(1));
-  EXPECT_EQ(r.outcome, ReadOutcome::NotATrackFile);
-  EXPECT_EQ(rig.store.TrackCount, 1);
-  EXPECT_TRUE(rig.store.IsTRT);
-  EXPECT_EQ(rig.store.TrackFileName, before.TrackFileName);
-  EXPECT_EQ(rig.store.InputFileName, before.InputFileName);
-  EXPECT_EQ(rig.store.TrackComments, before.TrackComments);
-  EXPECT_TRUE(rig.prompts.shown.empty());
-}
-
-TEST(Reader, UnopenableFileLeavesStoreAndStateUnchanged) {
-  Rig rig;
-  rig.Open("a.trt", PointLine("20080503 12:00:00", kPlain) + "\r\n/* c\r\n");
+  rig.Open("a.trt", kLine + "\r\n/* c\r\n");
   rig.store.CTNoticeDone = true;
+  EXPECT_EQ(rig.Read("track.txt", TrcRecord(1)).outcome, ReadOutcome::NotATrackFile);
+  EXPECT_TRUE(rig.prompts.shown.empty());
   std::filesystem::create_directory(rig.dir.File("folder.trc"));
   ASSERT_EQ(mkfifo(rig.dir.File("pipe.trt").c_str(), 0600), 0);
   test::WriteFile(rig.dir.File("huge.trt"), "");
   std::filesystem::resize_file(rig.dir.File("huge.trt"), (uintmax_t{1} << 30) + 1);  // sparse
-  struct Case {
-    std::string name, reason;
-  } cases[] = {{rig.dir.File("missing.trc"), "No such file or directory"},
-               {rig.dir.File("folder.trc"), "Is a directory"},
-               {rig.dir.File("a.trt") + "/x.trt", "Not a directory"},
-               {rig.dir.File("pipe.trt"), "Invalid argument"},
-               {rig.dir.File("huge.trt"), "File too large"}};
-  for (const Case& c : cases) {
+  const std::pair<std::string, std::string> cases[] = {{rig.dir.File("missing.trc"), "No such file or directory"},
+                                                       {rig.dir.File("folder.trc"), "Is a directory"},
+                                                       {rig.dir.File("a.trt") + "/x.trt", "Not a directory"},
+                                                       {rig.dir.File("pipe.trt"), "Invalid argument"},
+                                                       {rig.dir.File("huge.trt"), "File too large"}};
+  for (const auto& [name, reason] : cases) {
     rig.prompts.shown.clear();
-    const ReadResult r = readtrackfile(rig.store, rig.scratch, c.name, 0, rig.settings, rig.prompts);
-    EXPECT_EQ(r.outcome, ReadOutcome::CannotOpen);
-    ASSERT_EQ(rig.prompts.shown.size(), 1u);
-    EXPECT_EQ(rig.prompts.shown[0].text, c.name + "\r\ncould not be opened: " + c.reason);
+    EXPECT_EQ(readtrackfile(rig.store, rig.scratch, name, 0, rig.settings, rig.prompts).outcome,
+              ReadOutcome::CannotOpen);
+    EXPECT_EQ(rig.prompts.Texts(), Texts{name + "\r\ncould not be opened: " + reason});
     EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
-    EXPECT_TRUE(rig.store.IsTRT);
-    EXPECT_FALSE(rig.store.IsTRC);
-    EXPECT_TRUE(rig.store.CTNoticeDone);
-    EXPECT_EQ(rig.store.TrackFileName, "a.trt");
-    EXPECT_EQ(rig.store.TrackComments, "---- /* c");
-    EXPECT_EQ(rig.store.TrackCount, 1);
   }
+  EXPECT_TRUE(rig.store.IsTRT);
+  EXPECT_FALSE(rig.store.IsTRC);
+  EXPECT_TRUE(rig.store.CTNoticeDone);
+  EXPECT_EQ(rig.store.TrackFileName, "a.trt");
+  EXPECT_EQ(rig.store.InputFileName, rig.dir.File("a.trt"));
+  EXPECT_EQ(rig.store.TrackComments, "---- /* c");
+  EXPECT_EQ(rig.store.TrackCount, 1);
 }
 
 TEST(TrtReader, FieldConversions) {
   Rig rig;
-  rig.Open("a.trt", PointLine("20080503 12:00:00", kPlain + ",extra,\xe9") + "\r\n");
+  rig.Open("a.trt", kLine + ",extra,\xe9\r\n");
   ASSERT_EQ(rig.store.TrackCount, 1);
   const TrackRec& r = rig.store.TrackRecs[0];
   EXPECT_EQ(r.Pos, (PosRec{3150000, 246000}));
   EXPECT_EQ(r.COG, 1800);
-  EXPECT_EQ(r.Spare1, 0);
-  EXPECT_EQ(r.Spare2, 0);
   EXPECT_EQ(r.SOG, 6.5f);
   EXPECT_EQ(r.SOGReal, DblToReal48(6.5));
   EXPECT_EQ(r.Time, static_cast<double>(DaysFromCivil(2008, 5, 3)) + 0.5);
@@ -178,10 +150,9 @@ TEST(TrtReader, FieldConversions) {
   EXPECT_EQ(r.AWS, static_cast<float>(20.0 * 3600 / 1854));
   EXPECT_EQ(r.HDG, static_cast<float>(1.0 * 180 / kPi));
   EXPECT_EQ(r.WaterS, 5.25f);
-  EXPECT_EQ(rig.store.Line(0), PointLine("20080503 12:00:00", kPlain + ",extra,\xe9"));
+  EXPECT_EQ(rig.store.Line(0), kLine + ",extra,\xe9");
   EXPECT_TRUE(rig.store.IsTRT);
-  EXPECT_FALSE(rig.store.IsTRC);
-  rig.Open("b.trt", PointLine("20080503 12:00:00", "0,0,0,0,0,0,0,3.14159265358979,4.0,0,0,0,0,0,0"));
+  rig.Open("b.trt", Pt("20080503 12:00:00", "0,0,0,0,0,0,0,3.14159265358979,4.0,0,0,0,0,0,0"));
   EXPECT_EQ(rig.store.TrackRecs[0].TWA, 180.0f);
   EXPECT_EQ(rig.store.TrackRecs[0].AWA, static_cast<float>(4.0 * 180 / kPi - 360));
 }
@@ -210,56 +181,46 @@ TEST(TrtReader, TrueHeadingRules) {
 TEST(TrtReader, HeadingRepairRewritesField14) {
   Rig rig;
   rig.settings.repairHeading = true;
-  const std::string f14 = "4.01425727958696";  // 230 degrees
-  // COG field 1.745329 rad = 100.0 degrees.
-  rig.Open("r.trt", "20080503 12:00:00,0,0,0,1.745329,0,0,0,0,0,0,0,0,0," + f14 + ",0,tail\r\n" +
-                        "20080503 12:00:01,0,0,0,1.745329,0,0,0,0,0,0,0,0,0,0.5,0\r\n");
+  const std::string head = "20080503 12:00:0", cog = ",0,0,0,1.745329,0,0,0,0,0,0,0,0,0,";  // COG 100.0 degrees
+  rig.Open("r.trt", head + "0" + cog + "4.01425727958696,0,tail\r\n" + head + "1" + cog + "0.5,0\r\n");  // 230 deg
   ASSERT_EQ(rig.store.TrackCount, 2);
   EXPECT_EQ(rig.store.TrackRecs[0].HDG, 102.0f);
   char expected[40];
   std::snprintf(expected, sizeof expected, "%.15g", 102.0 * kPi / 180);
-  EXPECT_EQ(rig.store.Line(0),
-            std::string("20080503 12:00:00,0,0,0,1.745329,0,0,0,0,0,0,0,0,0,") + expected + ",0,tail");
+  EXPECT_EQ(rig.store.Line(0), head + "0" + cog + expected + ",0,tail");
   // Field 14 is rewritten from the 32-bit heading also when the repair leaves it as it was.
   const float kept = static_cast<float>(0.5 * 180 / kPi);
   EXPECT_EQ(rig.store.TrackRecs[1].HDG, kept);
   std::snprintf(expected, sizeof expected, "%.15g", static_cast<double>(kept) * kPi / 180);
-  EXPECT_EQ(rig.store.Line(1), std::string("20080503 12:00:01,0,0,0,1.745329,0,0,0,0,0,0,0,0,0,") + expected + ",0");
+  EXPECT_EQ(rig.store.Line(1), head + "1" + cog + expected + ",0");
 }
 
 TEST(HDGcorrect, ShiftsOnlyTheTwoFaultyCombinations) {
-  EXPECT_EQ(HDGcorrect(230, 100), 102);
-  EXPECT_EQ(HDGcorrect(50, 10), 280);
-  EXPECT_EQ(HDGcorrect(218, 100), 218);
-  EXPECT_EQ(HDGcorrect(50, 100), 50);
-  EXPECT_EQ(HDGcorrect(39, 251), 269);
-  EXPECT_EQ(HDGcorrect(129, 19.9f), 359);
-  EXPECT_EQ(HDGcorrect(130, 10), 130);
-  EXPECT_EQ(HDGcorrect(300, 70), 300);
+  const std::tuple<float, float, float> cases[] = {{230, 100, 102}, {50, 10, 280},  {218, 100, 218}, {50, 100, 50},
+                                                   {39, 251, 269},  {129, 19.9f, 359}, {130, 10, 130}, {300, 70, 300}};
+  for (const auto& [hdg, cog, want] : cases) EXPECT_EQ(HDGcorrect(hdg, cog), want) << hdg << " " << cog;
 }
 
 TEST(TrtReader, CommentsCollectedAndNumberedByPointCount) {
   Rig rig;
-  const std::string p = PointLine("20080503 12:00:00", kPlain) + "\r\n";
+  const std::string p = kLine + "\r\n";
   rig.Open("c.trt", "/* only\r\n/* comments\r\n");
   EXPECT_EQ(rig.store.TrackCount, 0);
   EXPECT_EQ(rig.store.TrackComments, "---- /* only\r\n0000 /* comments");
-
+  rig.Open("c.trt", p + p + p + "/* x\r\n/* y");
+  EXPECT_EQ(rig.store.TrackComments, "---- /* x\r\n0003 /* y");
   rig.Open("c.trt", p + p + p + "/* first\r\n" + p + "/* second\r\n");
   EXPECT_EQ(rig.store.TrackCount, 4);
   EXPECT_EQ(rig.store.TrackComments, "---- /* first\r\n0004 /* second");
-
   // An insertion at a later index adds to the comments; one at index 0 starts afresh.
   rig.Read("d.trt", p + "/* inserted\r\n", 2);
   EXPECT_EQ(rig.store.TrackComments, "---- /* first\r\n0004 /* second\r\n0001 /* inserted");
   rig.Read("d.trt", p + "/* inserted\r\n", 0);
   EXPECT_EQ(rig.store.TrackComments, "---- /* inserted");
-  rig.Open("c.trt", p + p + p + "/* x\r\n/* y");
-  EXPECT_EQ(rig.store.TrackComments, "---- /* x\r\n0003 /* y");
 }
 
 TEST(TrtReader, EveryLineEndEndsALine) {
-  const std::string a = PointLine("20080503 12:00:00", kPlain), b = PointLine("20080503 12:00:02", kPlain);
+  const std::string a = kLine, b = Pt("20080503 12:00:02", kPlain);
   for (const std::string& text : {a + "\r\n" + b + "\r\n", a + "\n" + b + "\n", a + "\r" + b + "\r", a + "\r\n" + b,
                                   a + "\n" + b, a + "\r" + b + "\r\n"}) {
     Rig rig;
@@ -273,51 +234,44 @@ TEST(TrtReader, EveryLineEndEndsALine) {
 
 TEST(TrtReader, UnreadableLinesSkippedAndReportedOnce) {
   Rig rig;
-  const std::string good = PointLine("20080503 12:00:00", kPlain) + "\r\n";
-  const std::string text = good + "\r\n\n" +                               // empty lines: silent
-                           "20080503 12:00:00,1,2,3\r\n" +                // too few fields
-                           "   \r\n" +                                    // blanks only
-                           PointLine("x", "1e6,0,0,0,0,0,0,0,0,0,0,0,0,0,0") + "\r\n" +  // latitude overflow
-                           PointLine("x", "0,0,0,0,0,0,4000,0,0,0,0,0,0,0,0") + "\r\n" +  // depth overflow
-                           PointLine("x", "0,0,1e39,0,0,0,0,0,0,0,0,0,0,0,0") + "\r\n" +  // SOG beyond float
-                           PointLine("x", "0,0,0,0,0,0,0,0,0,0,0,0,0,1e999,0") + "\r\n" + // infinite heading
-                           PointLine("bad time", "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0") + "\r\n" + good;
-  const ReadResult r = rig.Open("s.trt", text);
-  EXPECT_EQ(r.skippedLines, 6);
+  const std::string good = kLine + "\r\n";
+  const std::string text = good + "\r\n\n" +                                 // empty lines: silent
+                           "20080503 12:00:00,1,2,3\r\n" +                  // too few fields
+                           "   \r\n" +                                      // blanks only
+                           Pt("x", "1e6,0,0,0,0,0,0,0,0,0,0,0,0,0,0") + "\r\n" +    // latitude overflow
+                           Pt("x", "0,0,0,0,0,0,4000,0,0,0,0,0,0,0,0") + "\r\n" +   // depth overflow
+                           Pt("x", "0,0,1e39,0,0,0,0,0,0,0,0,0,0,0,0") + "\r\n" +   // SOG beyond float
+                           Pt("x", "0,0,0,0,0,0,0,0,0,0,0,0,0,1e999,0") + "\r\n" +  // infinite heading
+                           Pt("bad time", "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0") + "\r\n" + good;
+  EXPECT_EQ(rig.Open("s.trt", text).skippedLines, 6);
   ASSERT_EQ(rig.store.TrackCount, 3);
   EXPECT_EQ(rig.store.TrackRecs[1].Time, 0);  // an unreadable time is no reason to skip
-  ASSERT_EQ(rig.prompts.shown.size(), 1u);
-  EXPECT_EQ(rig.prompts.shown[0].text, rig.dir.File("s.trt") + "\r\nLines that could not be read were skipped: 6");
+  EXPECT_EQ(rig.prompts.Texts(), Texts{rig.dir.File("s.trt") + "\r\nLines that could not be read were skipped: 6"});
   EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
 }
 
 TEST(TrtReader, MessagesComeInReadingOrderBeforeTheInsertionRefusal) {
   Rig rig;
   rig.store.TrackCount = kTrackCapacity - 1;
-  rig.Read("m.trt",
-           PointLine("20080115 12:00:00 CT", kPlain) + "\r\nshort\r\n" + PointLine("20080115 12:00:02 CT", kPlain),
-           5);
+  rig.Read("m.trt", Pt("20080115 12:00:00 CT", kPlain) + "\r\nshort\r\n" + Pt("20080115 12:00:02 CT", kPlain), 5);
   const std::string name = rig.dir.File("m.trt");
-  EXPECT_EQ(rig.prompts.Texts(),
-            (std::vector<std::string>{"date is before start summertime, check time difference: 02:00:00",
-                                      name + "\r\nLines that could not be read were skipped: 1",
-                                      "inserting: " + name + "\r\nCombined files too long, will not process "}));
+  EXPECT_EQ(rig.prompts.Texts(), (Texts{"date is before start summertime, check time difference: 02:00:00",
+                                        name + "\r\nLines that could not be read were skipped: 1",
+                                        "inserting: " + name + "\r\nCombined files too long, will not process "}));
   EXPECT_EQ(rig.store.TrackCount, kTrackCapacity - 1);
   EXPECT_TRUE(rig.store.CTNoticeDone);
 }
 
 TEST(TrtReader, TruncatesWhenALineRemainsAfterCapacity) {
   std::string full;
-  for (int32_t i = 0; i < kTrackCapacity; ++i) full += PointLine("20080503 12:00:00", kPlain) + "\r\n";
-  const std::string truncated = "\r\nTrackfile too long, truncated !!!";
+  for (int32_t i = 0; i < kTrackCapacity; ++i) full += kLine + "\r\n";
   for (const auto& [tail, message] : std::vector<std::pair<std::string, bool>>{
-           {"", false}, {"/* after\r\n", true}, {"\r\n", true}, {PointLine("x", kPlain), true}}) {
+           {"", false}, {"/* after\r\n", true}, {"\r\n", true}, {Pt("x", kPlain), true}}) {
     Rig rig;
-    const ReadResult r = rig.Open("t.trt", full + tail);
-    EXPECT_EQ(r.points, kTrackCapacity);
+    EXPECT_EQ(rig.Open("t.trt", full + tail).points, kTrackCapacity);
     EXPECT_EQ(rig.store.TrackCount, kTrackCapacity);
-    EXPECT_EQ(rig.prompts.Texts(), message ? std::vector<std::string>{rig.dir.File("t.trt") + truncated}
-                                           : std::vector<std::string>{});
+    EXPECT_EQ(rig.prompts.Texts(),
+              message ? Texts{rig.dir.File("t.trt") + "\r\nTrackfile too long, truncated !!!"} : Texts{});
     EXPECT_EQ(rig.store.TrackComments, "");
   }
   Rig rig;
@@ -328,7 +282,7 @@ TEST(TrtReader, TruncatesWhenALineRemainsAfterCapacity) {
 
 TEST(TrtReader, CtStateIsPerFile) {
   Rig rig;
-  const std::string ct = PointLine("20080115 12:00:00 CT", kPlain) + "\r\n";
+  const std::string ct = Pt("20080115 12:00:00 CT", kPlain) + "\r\n";
   rig.Open("a.trt", ct + ct);
   rig.Read("b.trt", ct, 1);
   EXPECT_EQ(rig.prompts.shown.size(), 2u);  // once per file
