@@ -28,14 +28,11 @@ TEST(TackList, ColumnsWidthsAndEmptyLists) {
   auto trc = HandTrack({{0, 0}}, false);
   const TackList a = BuildTackList(*trc);
   EXPECT_EQ(a.rows[0], kTrcHeads);
-  EXPECT_EQ(a.GridWidth(), 8160);
-  EXPECT_EQ(a.WindowWidth(), 8460);
 
   auto trt = HandTrack({{0, 0}}, true);
   trt->trueHeading = true;
   const TackList b = BuildTackList(*trt);
   EXPECT_EQ(b.rows[0][5], "avtHDG:    ");
-  EXPECT_EQ(b.GridWidth(), 10710);
   EXPECT_EQ(b.rows, (std::vector<Row>{b.rows[0], Row(13)}));  // heads and one empty row
 
   // Without tacks only the waits follow the empty first row.

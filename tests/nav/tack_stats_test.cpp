@@ -76,36 +76,6 @@ TEST(TackTurn, SignTellsPortFromStarboard) {
     EXPECT_EQ(TurnBetweenLegs(from, to), turn) << from << " " << to;
 }
 
-TEST(TackLeg, SummaryOfALeg) {
-  std::vector<PosRec> pos{{0, 0}};
-  test::Sail(pos, 4, 100, 100);  // north-east
-  auto t = HandTrack(pos, true);
-  t->ProcRecs[0].CumDist = 1;  // Traveled counts from the start of the leg
-  t->ProcRecs[4].Time = t->ProcRecs[0].Time + 0.5 / 24;
-  const TackRec leg = MakeTackRec(*t, 0, 4);
-  EXPECT_NEAR(leg.tackCOG, 45, 0.01);
-  EXPECT_FLOAT_EQ(leg.Traveled, t->ProcRecs[4].CumDist - 1);
-  EXPECT_NEAR(leg.tackTIME, 0.5, 1e-9);
-  EXPECT_NEAR(leg.tackSOG, leg.tackDIST * 2, 1e-4);
-}
-
-TEST(TackLeg, AveragesOnlyForTrtLegsOfMoreThanThreeIntervals) {
-  std::vector<PosRec> pos{{0, 0}};
-  test::Sail(pos, 6, 100, 0);
-  auto t = HandTrack(pos, true);
-  for (int i = 0; i < 7; ++i) {
-    t->ProcRecs[static_cast<size_t>(i)].HDG = 10;
-    t->ProcRecs[static_cast<size_t>(i)].TWS = 12;
-  }
-  EXPECT_FALSE(MakeTackRec(*t, 0, 3).hasAverages);
-  const TackRec four = MakeTackRec(*t, 0, 4);
-  EXPECT_TRUE(four.hasAverages);
-  EXPECT_EQ(four.avHDG, 10.0f);
-  EXPECT_FLOAT_EQ(four.avTWS, 12.0f);
-  t->isTRT = false;
-  EXPECT_FALSE(MakeTackRec(*t, 0, 4).hasAverages);
-}
-
 TEST(TackLeg, NoTimeGivesNoSpeed) {
   std::vector<PosRec> pos{{0, 0}};
   test::Sail(pos, 2, 100, 0);
