@@ -108,14 +108,6 @@ TEST_F(TrackCommandsTest, AFailedSaveKeepsDataChangedAndTheInputName) {
   EXPECT_FALSE(SaveTrackFile(*store, dir.File("no/such/folder/out.trt"), {}, prompts));
   EXPECT_TRUE(store->DataChanged);
   EXPECT_EQ(store->InputFileName, zigzagTrt);
-
-  ASSERT_EQ(OpenTrackFile(*store, *scratch, zigzagTrc, settings, prompts), LoadOutcome::Inserted);
-  store->DataChanged = true;
-  prompts.shown.clear();
-  EXPECT_FALSE(SaveTrackFile(*store, dir.File("out.trt"), {}, prompts));
-  EXPECT_EQ(prompts.Texts(), Texts{"Only extension \".trc\" is permitted for .trt file !"});
-  EXPECT_TRUE(store->DataChanged);
-  EXPECT_FALSE(std::filesystem::exists(dir.File("out.trt")));
 }
 
 }  // namespace
