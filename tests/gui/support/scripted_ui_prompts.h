@@ -15,10 +15,10 @@ class ScriptedUiPrompts : public UiPrompts {
   enum class Kind { Message, Question, File, Folder };
   struct Asked {
     Kind kind;
-    std::string text;  // message, question or dialog title
+    std::string text;
     Icon icon = Icon::None;
     bool defaultNo = false;
-    FileDialogRequest file;  // file dialogs only
+    FileDialogRequest file;
   };
 
   void ShowMessage(const std::string& text, Icon icon) override;
@@ -26,15 +26,13 @@ class ScriptedUiPrompts : public UiPrompts {
   std::optional<FileDialogChoice> ChooseFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override;
 
-  // Answers to questions; when none is left, `defaultAnswer`.
+  // Scripted answers; with none left, questions get `defaultAnswer` and dialogs are cancelled.
   std::deque<bool> answers;
   bool defaultAnswer = true;
-  // Files chosen in the file dialogs (the filter index stays as offered); none left is a cancel.
   std::deque<std::string> files;
   std::deque<std::string> folders;
 
   std::vector<Asked> asked;
-  // The texts of the messages and questions, in order.
   std::vector<std::string> Texts() const;
   void Clear() { asked.clear(); }
 };

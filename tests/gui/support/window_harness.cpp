@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QPushButton>
 
 namespace wl::test {
 
@@ -15,11 +14,8 @@ WindowHarness::WindowHarness() : oldConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
 
 WindowHarness::~WindowHarness() {
   window_.reset();
-  if (oldConfigHome_.isEmpty()) {
-    qunsetenv("XDG_CONFIG_HOME");
-  } else {
-    qputenv("XDG_CONFIG_HOME", oldConfigHome_);
-  }
+  if (oldConfigHome_.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
+  else qputenv("XDG_CONFIG_HOME", oldConfigHome_);
 }
 
 void WindowHarness::Restart() {
@@ -56,26 +52,14 @@ void WindowHarness::Save(const std::string& file) {
 
 int WindowHarness::Rows() { return Grid()->model()->rowCount(); }
 
-QString WindowHarness::Cell(int row, int col) {
-  return Grid()->model()->index(row, col).data(Qt::DisplayRole).toString();
-}
+QString WindowHarness::Cell(int row, int col) { return Grid()->model()->index(row, col).data().toString(); }
 
-QString WindowHarness::Head(int col) {
-  return Grid()->model()->headerData(col, Qt::Horizontal, Qt::DisplayRole).toString();
-}
+QString WindowHarness::Head(int col) { return Grid()->model()->headerData(col, Qt::Horizontal).toString(); }
 
-void WindowHarness::ClickRow(int row, Qt::KeyboardModifiers modifiers) {
+void WindowHarness::ClickRow(int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
   TrackTableView* grid = Grid();
   grid->scrollTo(grid->model()->index(row, 1));
-  const QPoint at = grid->visualRect(grid->model()->index(row, 1)).center();
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, at);
-}
-
-void WindowHarness::RightClickRow(int row) {
-  TrackTableView* grid = Grid();
-  grid->scrollTo(grid->model()->index(row, 1));
-  const QPoint at = grid->visualRect(grid->model()->index(row, 1)).center();
-  QTest::mouseClick(grid->viewport(), Qt::RightButton, Qt::NoModifier, at);
+  QTest::mouseClick(grid->viewport(), button, modifiers, grid->visualRect(grid->model()->index(row, 1)).center());
 }
 
 void WindowHarness::RightClickHead(int col) {

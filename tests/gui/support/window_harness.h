@@ -1,6 +1,7 @@
 #pragma once
-// A main window on a private settings folder with scripted prompts, and the moves a user makes
-// on it: clicks on named widgets, rows and heads.
+// A main window on a private settings folder with scripted prompts, and the moves a user makes on it.
+#include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QString>
 #include <QTemporaryDir>
@@ -17,16 +18,28 @@ namespace wl::test {
 
 std::string SamplePath(const std::string& name);
 
+// Records each new text a label was painted with.
+class PaintedTexts : public QObject {
+ public:
+  explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label_->text()))
+      texts.push_back(label_->text());
+    return false;
+  }
+  QStringList texts;
+
+ private:
+  QLabel* label_;
+};
+
 class WindowHarness {
  public:
-  // XDG_CONFIG_HOME points at a fresh folder for the harness's lifetime.
-  WindowHarness();
+  WindowHarness();  // XDG_CONFIG_HOME points at a fresh folder for the harness's lifetime
   ~WindowHarness();
 
   MainWindow& window() { return *window_; }
-  // A new window on the same settings, as at the next start of the program.
-  void Restart();
-  // Shown and active, so that focus and keys behave as on a desktop.
+  void Restart();  // a new window on the same settings, as at the next start
   void ShowActive();
 
   template <class T>
@@ -38,18 +51,17 @@ class WindowHarness {
   TrackTableView* Grid() { return Find<TrackTableView>("MSFGTrack"); }
   QMenu* EditMenu() { return Find<QMenu>("mnuTRCEdit"); }
   QAction* EditAction(const char* name);
+  bool Changed() { return window_->Store().DataChanged; }
 
   void Click(const char* widget);
-  // Scripts the file dialog and clicks "Open Inputfile".
-  void Open(const std::string& file);
-  // Scripts the file dialog and clicks "Save".
-  void Save(const std::string& file);
+  void Open(const std::string& file);  // scripts the file dialog and clicks "Open Inputfile"
+  void Save(const std::string& file);  // scripts the file dialog and clicks "Save"
 
   int Rows();
   QString Cell(int row, int col);
   QString Head(int col);
-  void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  void RightClickRow(int row);
+  void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
+  void RightClickRow(int row) { ClickRow(row, Qt::NoModifier, Qt::RightButton); }
   void RightClickHead(int col);
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void CloseMenus();
