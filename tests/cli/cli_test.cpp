@@ -48,22 +48,12 @@ TEST(CliHelp, ListsCommandsAndEveryCommandPrintsItsUsage) {
 TEST(CliUsage, WrongCommandLinesExitTwoWithOneLine) {
   const std::vector<std::vector<std::string>> wrong = {
       {}, {"frobnicate"}, {"info"}, {"table"}, {"tacks"}, {"list"}, {"convert", kZigzag},
-      {"info", kZigzag, kZigzag},
-      {"info", kZigzag, "--bogus"},
-      {"table", kZigzag, "--frags"},
-      {"info", kZigzag, "--tack-angle"},
-      {"info", kZigzag, "--time-offset", "2h"},
-      {"info", kZigzag, "--time-offset", "24:00:00"},
-      {"info", kZigzag, "--time-offset", "02:60:00"},
-      {"info", kZigzag, "--insert", "x.trt"},
-      {"info", kZigzag, "--insert", "-1:x.trt"},
-      {"info", kZigzag, "--insert", "3:"},
-      {"info", kZigzag, "--delete", "a"},
-      {"info", kZigzag, "--delete", "3-"},
-      {"info", kZigzag, "--delete", "99999999999"},
-      {"list", ".", "--type", "gpx"},
-      {"list", ".", "--type"},
-  };
+      {"info", kZigzag, kZigzag}, {"info", kZigzag, "--bogus"}, {"table", kZigzag, "--frags"},
+      {"info", kZigzag, "--tack-angle"}, {"info", kZigzag, "--time-offset", "2h"},
+      {"info", kZigzag, "--time-offset", "24:00:00"}, {"info", kZigzag, "--time-offset", "02:60:00"},
+      {"info", kZigzag, "--insert", "x.trt"}, {"info", kZigzag, "--insert", "-1:x.trt"},
+      {"info", kZigzag, "--insert", "3:"}, {"info", kZigzag, "--delete", "a"}, {"info", kZigzag, "--delete", "3-"},
+      {"info", kZigzag, "--delete", "99999999999"}, {"list", ".", "--type", "gpx"}, {"list", ".", "--type"}};
   for (const auto& args : wrong) {
     SCOPED_TRACE(::testing::PrintToString(args));
     const auto run = RunCli(args);

@@ -11,12 +11,7 @@ namespace {
 ProcRec Point() {
   ProcRec r;
   r.Pos = {3132345, -252345};  // 52°12.345' N, 4°12.345' W
-  r.uiSOG = 5.2f;
-  r.uiCOG = 45;
-  r.AWS = 12.3f;
-  r.AWA = -35.5f;
-  r.WaterS = 4.87f;
-  r.Depth = 123;
+  r.uiSOG = 5.2f, r.uiCOG = 45, r.AWS = 12.3f, r.AWA = -35.5f, r.WaterS = 4.87f, r.Depth = 123;
   return r;
 }
 

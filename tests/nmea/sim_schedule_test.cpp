@@ -107,20 +107,13 @@ TEST(SimSchedule, EndsAtTheLastPoint) {
 
 TEST(InterpolateProcRec, RoundsHalfToEvenAndZeroesDerivedFields) {
   ProcRec a, b;
-  a.Pos = {0, 10};
-  b.Pos = {5, 13};
-  a.Time = 100;
-  b.Time = 101;
-  a.uiSOG = 4;
-  a.CumDist = 9;
-  a.TackFlag = 1;
-  a.Depth = 55;
-  b.uiSOG = 8;
+  a.Pos = {0, 10}, a.Time = 100, a.uiSOG = 4, a.CumDist = 9, a.TackFlag = 1, a.Depth = 55;
+  b.Pos = {5, 13}, b.Time = 101, b.uiSOG = 8;
   const ProcRec r = InterpolateProcRec(a, b, 0.5);
   EXPECT_EQ(r.Pos.Lat, 2);   // 2.5
   EXPECT_EQ(r.Pos.Lon, 12);  // 11.5
   EXPECT_DOUBLE_EQ(r.Time, 100.5);
-  EXPECT_EQ(r.uiSOG, 4);
+  EXPECT_EQ(r.uiSOG, 4);  // speed and depth from the first point, derived fields zero
   EXPECT_EQ(r.Depth, 55);
   EXPECT_EQ(r.CumDist, 0);
   EXPECT_EQ(r.TackFlag, 0);
