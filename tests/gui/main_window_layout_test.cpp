@@ -63,7 +63,6 @@ void MainWindowLayoutTest::ControlsAsDesigned() {
     QCOMPARE(button->geometry(), Twips(&w, b.left, b.top, 1695, 375));
     QCOMPARE(button->isEnabled(), b.enabled);
   }
-  QVERIFY(h.Find<QRadioButton>("OptionAllWpts")->isChecked());
   QCOMPARE(h.Find<QRadioButton>("OptionTrackWpts")->text(), QString("Output track waypoints only"));
   // Captions wider in the font than in their place grow to the right.
   const QRect option = h.Find<QRadioButton>("OptionTrackWpts")->geometry();
@@ -124,13 +123,6 @@ void MainWindowLayoutTest::LayoutAndWindowMenu() {
   QTRY_COMPARE(w.size(), QSize(TwipsToPx(11850, &w), TwipsToPx(7000, &w)));
   center->trigger();
   QTRY_COMPARE(w.frameGeometry().center(), w.screen()->geometry().center());
-
-  w.showMaximized();  // not on a maximised window
-  QTRY_VERIFY(w.isMaximized());
-  const QRect maximised = w.geometry();
-  size->trigger();
-  center->trigger();
-  QCOMPARE(w.geometry(), maximised);
 }
 
 void MainWindowLayoutTest::GeometryIsStoredAtCloseAndRestoredAtStart() {
@@ -148,14 +140,6 @@ void MainWindowLayoutTest::GeometryIsStoredAtCloseAndRestoredAtStart() {
   }
   h.Restart();
   QCOMPARE(h.window().pos(), QPoint(40, 50));
-  QCOMPARE(h.window().size(), QSize(900, 600));
-
-  // A minimised window keeps what was stored.
-  h.ShowActive();
-  h.window().resize(800, 500);
-  h.window().showMinimized();
-  QVERIFY(h.window().close());
-  h.Restart();
   QCOMPARE(h.window().size(), QSize(900, 600));
 }
 

@@ -2,32 +2,33 @@
 
 namespace wl::test {
 
+template <class T>
+static std::optional<T> Next(std::deque<T>& queue) {
+  if (queue.empty()) return std::nullopt;
+  T front = queue.front();
+  queue.pop_front();
+  return front;
+}
+
 void ScriptedUiPrompts::ShowMessage(const std::string& text, Icon icon) {
   asked.push_back({Kind::Message, text, icon, false, {}});
 }
 
 bool ScriptedUiPrompts::AskYesNo(const std::string& text, Icon icon, bool defaultNo) {
   asked.push_back({Kind::Question, text, icon, defaultNo, {}});
-  if (answers.empty()) return defaultAnswer;
-  const bool a = answers.front();
-  answers.pop_front();
-  return a;
+  return Next(answers).value_or(defaultAnswer);
 }
 
 std::optional<FileDialogChoice> ScriptedUiPrompts::ChooseFile(const FileDialogRequest& request) {
   asked.push_back({Kind::File, request.title, Icon::None, false, request});
-  if (files.empty()) return std::nullopt;
-  FileDialogChoice choice{files.front(), request.filterIndex};
-  files.pop_front();
-  return choice;
+  const std::optional<std::string> file = Next(files);
+  if (!file) return std::nullopt;
+  return FileDialogChoice{*file, request.filterIndex};
 }
 
 std::optional<std::string> ScriptedUiPrompts::ChooseFolder(const std::string& title, const std::string&) {
   asked.push_back({Kind::Folder, title, Icon::None, false, {}});
-  if (folders.empty()) return std::nullopt;
-  std::string folder = folders.front();
-  folders.pop_front();
-  return folder;
+  return Next(folders);
 }
 
 std::vector<std::string> ScriptedUiPrompts::Texts() const {
