@@ -36,13 +36,6 @@ TEST(CliInfo, MatchesGoldenOutput) {
   }
 }
 
-TEST(CliInfo, BothFormatsOfOneTrackAgree) {
-  const std::string trt = Info({Sample("zigzag.trt")}), trc = Info({Sample("zigzag.trc")});
-  ExpectSameSummary(trt, trc);
-  EXPECT_EQ(Field(trt, "comments"), "5");
-  EXPECT_EQ(Field(trc, "comments"), "0");
-}
-
 TEST(CliInfo, ClockTimesFollowTheTimeOffsetOptions) {
   const std::string ct = Sample("ct_times.trt");
   std::string err;
