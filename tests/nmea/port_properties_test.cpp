@@ -5,14 +5,9 @@
 namespace wl {
 namespace {
 
-TEST(PortProperties, ParsesLineSettingsAndDefaults) {
+TEST(PortProperties, ParsesLineSettings) {
   LineSettings line;
   std::string error;
-  ASSERT_TRUE(ParseLineSettings(PortProperties{}.Settings, line, error));
-  EXPECT_EQ(line.speed, 4800);
-  EXPECT_EQ(line.parity, LineSettings::Parity::None);
-  EXPECT_EQ(line.dataBits, 8);
-  EXPECT_EQ(line.stopBits, LineSettings::StopBits::One);
   ASSERT_TRUE(ParseLineSettings("38400,E,7,2", line, error));
   EXPECT_EQ(line.speed, 38400);
   EXPECT_EQ(line.parity, LineSettings::Parity::Even);
