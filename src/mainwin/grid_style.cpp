@@ -1,11 +1,19 @@
 #include "mainwin/grid_style.h"
 
+#include <QFont>
 #include <QHeaderView>
 #include <QTableView>
 
 #include "mainwin/twips.h"
 
 namespace wl {
+
+void UseTwipsFont(QWidget* window) {
+  QFont f = window->font();
+  f.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica", f.family()});
+  f.setPointSizeF(8);
+  window->setFont(f);
+}
 
 void StyleReadOnlyGrid(QTableView* grid, QAbstractItemView::SelectionBehavior behavior, int rowHeightTwips) {
   grid->setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "mainwin/app_title.h"
+#include "mainwin/grid_style.h"
 #include "mainwin/tack_angle_box.h"
 #include "mainwin/track_table_model.h"
 #include "mainwin/track_table_view.h"
@@ -47,11 +48,7 @@ MainWindow::MainWindow(SettingsStore& settingsStore, UiPrompts& prompts, bool re
       processed_(std::make_unique<ProcessedTrack>()),
       table_(*processed_) {
   setObjectName("frmMain");
-  // The twips layout was drawn for a narrow 8 point sans serif.
-  QFont f = font();
-  f.setFamilies({"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica", f.family()});
-  f.setPointSizeF(8);
-  setFont(f);
+  UseTwipsFont(this);
   setAcceptDrops(true);
 
   // Start-up, in the settings' fixed order: geometry, caption, tack angle, the rest.

@@ -41,9 +41,7 @@ FolderListWindow::FolderListWindow(SettingsStore& store, SettingsValues& values,
                                    QWidget* parent)
     : QDialog(parent), store_(store), values_(values), prompts_(prompts) {
   setObjectName("frmShowFileData");
-  QFont f = font();
-  f.setPointSizeF(8);  // the size the twips widths were drawn for
-  setFont(f);
+  UseTwipsFont(this);
   setWindowTitle("List Tracks");
 
   model_ = new FolderListModel(listing_, this);

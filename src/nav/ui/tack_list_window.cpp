@@ -19,9 +19,7 @@ namespace wl {
 TackListWindow::TackListWindow(const ProcessedTrack& processed, QWidget* parent)
     : QDialog(parent), list_(BuildTackList(processed)) {
   setObjectName("frmTackData");
-  QFont f = font();
-  f.setPointSizeF(8);  // the size the twips widths were drawn for
-  setFont(f);
+  UseTwipsFont(this);
   setWindowTitle("Tack Data List");
 
   model_ = new TackListModel(list_, this);
