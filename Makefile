@@ -39,6 +39,7 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
 	@mkdir -p build-fuzz/corpus
 	@for f in build-fuzz/fuzz/fuzz_*; do \
+	    [ -f $$f ] && [ -x $$f ] || continue; \
 	    n=$$(basename $$f); mkdir -p build-fuzz/corpus/$$n; \
 	    echo "== $$n (60 s)"; $$f -max_total_time=60 -print_final_stats=1 build-fuzz/corpus/$$n fuzz/seeds/$$n 2>&1 | tail -n 4; \
 	done
