@@ -1,22 +1,13 @@
 // One instrument burst (RMC, DBT, VHW, MWV) built, formatted and handed to an output.
 #include <benchmark/benchmark.h>
 
-#include "nmea/send_point.h"
 #include "nmea/nmea_sentences.h"
+#include "nmea/send_point.h"
+#include "support/null_output.h"
 
 namespace {
 
-class NullOutput : public wl::NmeaOutput {
- public:
-  bool IsOpen() const override { return true; }
-  bool Open(std::string&) override { return true; }
-  void Close() override {}
-  bool Send(std::string_view bytes, std::string&) override {
-    bytes_ += bytes.size();
-    return true;
-  }
-  size_t bytes_ = 0;
-};
+using wl::bench::NullOutput;
 
 wl::ProcRec Point() {
   wl::ProcRec r;

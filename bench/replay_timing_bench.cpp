@@ -7,18 +7,9 @@
 #include <vector>
 
 #include "nmea/replay_runner.h"
+#include "support/null_output.h"
 
-namespace {
-
-class NullOutput : public wl::NmeaOutput {
- public:
-  bool IsOpen() const override { return true; }
-  bool Open(std::string&) override { return true; }
-  void Close() override {}
-  bool Send(std::string_view, std::string&) override { return true; }
-};
-
-}  // namespace
+using wl::bench::NullOutput;
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)

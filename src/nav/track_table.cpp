@@ -26,22 +26,7 @@ struct Column {
   int32_t resizedWidth;
 };
 
-constexpr std::array<Column, 13> kTrcColumns{{
-    {Kind::TrptNo, "Trpt#", 500, 500},
-    {Kind::DateTime, "Date and Time (UTC)", 1550, 1550},
-    {Kind::Latitude, "Latitude", 1000, 1000},
-    {Kind::Longitude, "Longitude", 1000, 1000},
-    {Kind::COG, "COG", 550, 500},
-    {Kind::SOG, "SOG", 500, 500},
-    {Kind::uiCOG, "uiCOG", 680, 550},
-    {Kind::uiDist, "uiDist", 550, 550},
-    {Kind::uiTime, "uiTime", 600, 600},
-    {Kind::uiSOG, "uiSOG", 600, 600},
-    {Kind::CumDist, "CumDist", 700, 700},
-    {Kind::CumTime, "CumTime", 800, 800},
-    {Kind::CumAvSOG, "CumAvSOG", 950, 950},
-}};
-
+// A TRT table shows every column; a TRC table leaves out the heading and the wind and water ones.
 constexpr std::array<Column, 20> kTrtColumns{{
     {Kind::TrptNo, "Trpt#", 500, 500},
     {Kind::DateTime, "Date and Time (UTC)", 1550, 1550},
@@ -65,10 +50,13 @@ constexpr std::array<Column, 20> kTrtColumns{{
     {Kind::WaterS, "WaterS", 600, 600},
 }};
 
+constexpr std::array<size_t, 13> kTrcColumns{0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+
 const Column* ColumnAt(bool trt, int col) {
   if (col < 0) return nullptr;
-  if (trt) return col < static_cast<int>(kTrtColumns.size()) ? &kTrtColumns[static_cast<size_t>(col)] : nullptr;
-  return col < static_cast<int>(kTrcColumns.size()) ? &kTrcColumns[static_cast<size_t>(col)] : nullptr;
+  const auto c = static_cast<size_t>(col);
+  if (trt) return c < kTrtColumns.size() ? &kTrtColumns[c] : nullptr;
+  return c < kTrcColumns.size() ? &kTrtColumns[kTrcColumns[c]] : nullptr;
 }
 
 constexpr double kMetresPerMile = 1852;

@@ -1,0 +1,22 @@
+#pragma once
+// An output that takes every sentence and only counts its bytes.
+#include <string>
+#include <string_view>
+
+#include "nmea/nmea_output.h"
+
+namespace wl::bench {
+
+class NullOutput : public NmeaOutput {
+ public:
+  bool IsOpen() const override { return true; }
+  bool Open(std::string&) override { return true; }
+  void Close() override {}
+  bool Send(std::string_view bytes, std::string&) override {
+    bytes_ += bytes.size();
+    return true;
+  }
+  size_t bytes_ = 0;
+};
+
+}  // namespace wl::bench
