@@ -26,7 +26,7 @@ void BM_ProcessTrackRecs(benchmark::State& state) {
   auto processed = std::make_unique<wl::ProcessedTrack>();
   wl::SettingsValues settings;
   for (auto _ : state) {
-    wl::ProcessTrackRecs(*store, *processed, settings);
+    wl::ProcessTrackRecs(*store, *processed, wl::ProcessingOptions(settings));
     benchmark::DoNotOptimize(processed->ProcRecs.data());
   }
   if (processed->count != wl::bench::kBenchPoints) state.SkipWithError("unexpected point count");
@@ -37,7 +37,7 @@ void BM_TrackTableTexts(benchmark::State& state) {
   const auto store = TrtStore();
   auto processed = std::make_unique<wl::ProcessedTrack>();
   wl::SettingsValues settings;
-  wl::ProcessTrackRecs(*store, *processed, settings);
+  wl::ProcessTrackRecs(*store, *processed, wl::ProcessingOptions(settings));
   const wl::TrackTable table(*processed);
   std::string text;
   for (auto _ : state) {

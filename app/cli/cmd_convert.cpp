@@ -44,8 +44,7 @@ int RunConvert(std::vector<std::string>& args) {
 
   auto track = std::make_unique<LoadedTrack>();
   if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
-  auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(track->store, *processed, track->settings);
+  auto processed = ProcessLoadedTrack(*track);
   PointFilter keep;
   if (tackPointsOnly) {
     keep = [&p = *processed](int32_t i) { return p.ProcRecs[static_cast<size_t>(i)].TackFlag == kTackPoint; };

@@ -50,8 +50,7 @@ int RunInfo(std::vector<std::string>& args) {
   }
   std::printf("comments: %zu\n", CommentLines(store.TrackComments));
 
-  auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(store, *processed, track->settings);
+  auto processed = ProcessLoadedTrack(*track);
   int32_t tackPoints = 0;
   for (int32_t i = 0; i < processed->count; ++i)
     if (processed->ProcRecs[static_cast<size_t>(i)].TackFlag == kTackPoint) ++tackPoints;

@@ -48,8 +48,7 @@ int RunNmea(std::vector<std::string>& args) {
     return UsageError("--index " + std::to_string(first) + ": the track's points are Trpt# 0 to " +
                       std::to_string(count - 1));
 
-  auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(track->store, *processed, track->settings);
+  auto processed = ProcessLoadedTrack(*track);
   ApplyNmeaOptions(nmea, track->settings);
   SeededRandom random(NmeaSeed(nmea));
   SystemClock systemClock;

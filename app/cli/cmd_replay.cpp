@@ -86,8 +86,7 @@ int RunReplay(std::vector<std::string>& args) {
   if (from.value_or(0) >= count)
     return UsageError("--from " + std::to_string(*from) + ": the track's points are Trpt# 0 to " +
                       std::to_string(count - 1));
-  auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(track->store, *processed, track->settings);
+  auto processed = ProcessLoadedTrack(*track);
   ApplyNmeaOptions(nmea, track->settings);
 
   // The event loop serves the network outputs between ticks.

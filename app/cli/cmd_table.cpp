@@ -35,8 +35,7 @@ int RunTable(std::vector<std::string>& args) {
   if (int rc = ExpectPositionals(args, 1, kTable)) return rc;
   auto track = std::make_unique<LoadedTrack>();
   if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
-  auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(track->store, *processed, track->settings);
+  auto processed = ProcessLoadedTrack(*track);
 
   const TrackTable table(*processed);
   const int columns = table.ColumnCount();

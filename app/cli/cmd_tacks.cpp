@@ -29,8 +29,7 @@ int RunTacks(std::vector<std::string>& args) {
   auto track = std::make_unique<LoadedTrack>();
   if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
 
-  auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(track->store, *processed, track->settings);
+  auto processed = ProcessLoadedTrack(*track);
   const TackList list = BuildTackList(*processed);
   std::string out;
   for (const auto& row : list.rows) {

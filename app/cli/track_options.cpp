@@ -151,4 +151,11 @@ int LoadTrack(const std::string& file, const TrackOptions& options, LoadedTrack&
   return kExitOk;
 }
 
+std::unique_ptr<ProcessedTrack> ProcessLoadedTrack(LoadedTrack& track) {
+  auto processed = std::make_unique<ProcessedTrack>();
+  if (auto scale = ProcessTrackRecs(track.store, *processed, ProcessingOptions(track.settings)))
+    track.settings.UseDerivedSpeedScale(scale->high, scale->low);
+  return processed;
+}
+
 }  // namespace wl::cli

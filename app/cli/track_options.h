@@ -2,10 +2,12 @@
 // The options shared by every subcommand that reads a track, and loading a track with them as
 // the desktop program's Open, Insert file and Delete track points commands would.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli_prompts.h"
+#include "nav/track_processing.h"
 #include "settings/settings_values.h"
 #include "track/track_store.h"
 
@@ -44,5 +46,8 @@ struct LoadedTrack {
 // Opens file (store emptied first) and applies the edits in order. Returns kExitOk, kExitFileError
 // when a file cannot be read or is refused, or kExitUsage for an edit outside the track.
 int LoadTrack(const std::string& file, const TrackOptions& options, LoadedTrack& out, CliPrompts& prompts);
+
+// The processing pass over a loaded track; the derived speed scale goes into its settings.
+std::unique_ptr<ProcessedTrack> ProcessLoadedTrack(LoadedTrack& track);
 
 }  // namespace wl::cli

@@ -21,13 +21,14 @@ bool MainWindow::WantsToSaveFirst() {
 }
 
 void MainWindow::Process() {
-  ProcessTrackRecs(*store_, *processed_, settings_, [this](const std::string& caption) {
+  const auto scale = ProcessTrackRecs(*store_, *processed_, ProcessingOptions(settings_), [this](const std::string& caption) {
     // The pass does not yield to the event loop, so the count is painted at once.
     progress_->setText(QString::fromStdString(caption));
     progress_->adjustSize();
     progress_->raise();
     progress_->repaint();
   });
+  if (scale) settings_.UseDerivedSpeedScale(scale->high, scale->low);
   grid_->SetUp();
 }
 

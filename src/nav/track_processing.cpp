@@ -6,7 +6,6 @@
 #include "nav/geodesy.h"
 #include "nav/tack_angle.h"
 #include "nav/tack_detection.h"
-#include "track/number_format.h"
 
 namespace wl {
 
@@ -55,28 +54,29 @@ class Progress {
 };
 
 // The plot's speed scale from the highest plausible speed.
-void SetSpeedScale(double highest, SettingsValues& settings) {
+SpeedScale ScaleFrom(double highest) {
   const double high = std::floor(2 * highest + 0.0001) / 2;
   const double low = high == 0 ? 0 : high - std::nearbyint(high / 2 + 0.01);
-  settings.PlotSpeedHigh = static_cast<float>(high);
-  settings.PlotSpeedLow = static_cast<float>(low);
-  settings.txtPltSpdHigh = FormatPoint(settings.PlotSpeedHigh, "0.0");
-  settings.txtPltSpdLow = FormatPoint(settings.PlotSpeedLow, "0.0");
+  return {static_cast<float>(high), static_cast<float>(low)};
 }
 
 }  // namespace
 
 ProcessedTrack::ProcessedTrack() : ProcRecs(kTrackCapacity), Legs(kTrackCapacity) {}
 
-void ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed, SettingsValues& settings,
-                      const ProgressFn& progress) {
+ProcessOptions ProcessingOptions(const SettingsValues& settings) {
+  return {settings.tackAngle, settings.PlotSpeedFixed};
+}
+
+std::optional<SpeedScale> ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed,
+                                           const ProcessOptions& options, const ProgressFn& progress) {
   const int32_t count = std::clamp(store.TrackCount, 0, kTrackCapacity);
   processed.count = count;
   processed.isTRT = store.IsTRT;
   processed.isTRC = store.IsTRC;
   processed.trueHeading = store.TrueHeading;
   const bool trt = store.IsTRT;
-  const int tackAngle = TackAngleValue(settings.tackAngle);
+  const int tackAngle = TackAngleValue(options.tackAngle);
   auto& recs = processed.ProcRecs;
   auto& legs = processed.Legs;
   for (int32_t i = 0; i < count; ++i) recs[static_cast<size_t>(i)].TackFlag = kOrdinary;
@@ -149,7 +149,7 @@ void ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed, Settin
     pr.Pos = rec.Pos;
     pr.Time = time;
 
-    if (!settings.PlotSpeedFixed) {
+    if (!options.speedScaleFixed) {
       const double v = trt ? static_cast<double>(pr.WaterS) : static_cast<double>(pr.uiSOG);
       // A jump of 10 % or more from the previous value is a spike, not a speed sailed.
       if (highest < v && previousSpeed * 0.1 > std::fabs(previousSpeed - v)) highest = v;
@@ -158,10 +158,11 @@ void ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed, Settin
     progressCaption.Step(i + 1);
   }
 
-  if (!settings.PlotSpeedFixed) SetSpeedScale(highest, settings);
   progressCaption.Finish();
   // The last point closes the last tack leg.
   if (count > 1) recs[static_cast<size_t>(count - 1)].TackFlag = tackAngle != 0 ? kTackPoint : kOrdinary;
+  if (options.speedScaleFixed) return std::nullopt;
+  return ScaleFrom(highest);
 }
 
 }  // namespace wl

@@ -2,6 +2,7 @@
 // ProcessTrackRecs: the analysis pass over the whole track.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,21 @@ struct ProcessedTrack {
 // Progress caption of the pass: "100" at the start, counting down on long tracks, "" at the end.
 using ProgressFn = std::function<void(const std::string& caption)>;
 
-// Runs the pass over store into processed. Reads the tack angle text and PlotSpeedFixed from
-// settings; when not fixed, derives PlotSpeedHigh/PlotSpeedLow and their box texts.
-void ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed, SettingsValues& settings,
-                      const ProgressFn& progress = {});
+struct ProcessOptions {
+  std::string_view tackAngle = "30";  // the TackAngle box's text
+  bool speedScaleFixed = false;       // the user fixed the plot's speed scale: derive none
+};
+
+// What the live settings ask of the pass; the view is valid while settings is.
+ProcessOptions ProcessingOptions(const SettingsValues& settings);
+
+struct SpeedScale {
+  float high = 0, low = 0;  // knots
+};
+
+// Runs the pass over store into processed. Returns the plot's speed scale derived from the
+// track, or nothing when the options fix the scale.
+std::optional<SpeedScale> ProcessTrackRecs(const TrackStore& store, ProcessedTrack& processed,
+                                           const ProcessOptions& options, const ProgressFn& progress = {});
 
 }  // namespace wl

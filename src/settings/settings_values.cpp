@@ -49,6 +49,13 @@ const char* BoolText(bool b) { return b ? "True" : "False"; }
 
 std::string OneDecimalText(float v) { return FormatPoint(v, "0.0"); }
 
+void SettingsValues::UseDerivedSpeedScale(float high, float low) {
+  PlotSpeedHigh = high;
+  PlotSpeedLow = low;
+  txtPltSpdHigh = OneDecimalText(high);
+  txtPltSpdLow = OneDecimalText(low);
+}
+
 std::string CheckSimRate(std::string_view text) {
   double v;
   if (!ReadLocaleNumber(text, v) || v < 15) return "15";

@@ -53,6 +53,8 @@ struct SettingsValues {
 
   // The reader's view of the live values; the text views stay valid while this object does.
   ReaderSettings Reader(bool repairHeading) const;
+  // A speed scale derived from a track: the in-memory values and the speed boxes follow it.
+  void UseDerivedSpeedScale(float high, float low);
 };
 
 // Start-up: reads section "Settings" in the program's fixed order into a fresh values object,

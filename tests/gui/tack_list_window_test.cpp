@@ -29,7 +29,7 @@ std::unique_ptr<ProcessedTrack> ProcessSample(const std::string& name) {
   readtrackfile(store, scratch, std::string(WAKELINE_SOURCE_DIR) + "/data/samples/" + name, 0, values.Reader(false),
                 prompts);
   auto processed = std::make_unique<ProcessedTrack>();
-  ProcessTrackRecs(store, *processed, values);
+  ProcessTrackRecs(store, *processed, ProcessingOptions(values));
   return processed;
 }
 

@@ -52,12 +52,17 @@ struct Processed {
   int16_t Flag(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)].TackFlag; }
   const ProcRec& Rec(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)]; }
   const LegValues& Leg(int32_t i) const { return track->Legs[static_cast<size_t>(i)]; }
+  // The pass as the program runs it: a derived speed scale goes into the settings.
+  void Run(const TrackStore& store, const ProgressFn& progress = {}) {
+    if (auto scale = ProcessTrackRecs(store, *track, ProcessingOptions(settings), progress))
+      settings.UseDerivedSpeedScale(scale->high, scale->low);
+  }
 };
 
 inline Processed Process(const TrackStore& store, const std::string& tackAngle = "30") {
   Processed p;
   p.settings.tackAngle = tackAngle;
-  ProcessTrackRecs(store, *p.track, p.settings);
+  p.Run(store);
   return p;
 }
 

@@ -113,7 +113,7 @@ TEST(TrackProcessing, FixedSpeedScaleIsLeftAlone) {
   Processed p;
   p.settings.PlotSpeedFixed = true;
   p.settings.PlotSpeedHigh = 9;
-  ProcessTrackRecs(b.store(), *p.track, p.settings);
+  p.Run(b.store());
   EXPECT_EQ(p.settings.PlotSpeedHigh, 9.0f);
   EXPECT_EQ(p.settings.txtPltSpdHigh, "7.5");
 }
@@ -128,7 +128,7 @@ TEST(TrackProcessing, LastPointClosesTheLastLegUnlessDetectionIsOff) {
 
   // Leaving the box with 0: the same processed track loses every tack mark.
   p.settings.tackAngle = "0";
-  ProcessTrackRecs(b.store(), *p.track, p.settings);
+  p.Run(b.store());
   for (int32_t i = 0; i < 21; ++i) EXPECT_EQ(p.Flag(i), 0) << i;
   EXPECT_FALSE(p.Leg(10).yellow);
 }
@@ -139,14 +139,14 @@ TEST(TrackProcessing, ProgressCountsDownOnLongTracks) {
   TrackBuilder shortTrack;
   shortTrack.At(0, 0, kNoon).Legs(99, 90, kStep, kMinute);
   Processed p;
-  ProcessTrackRecs(shortTrack.store(), *p.track, p.settings, record);
+  p.Run(shortTrack.store(), record);
   EXPECT_EQ(captions, (std::vector<std::string>{"100", ""}));
 
   // 1000 points: a step every 11 points from 110 on, 81 steps.
   TrackBuilder longTrack;
   longTrack.At(0, 0, kNoon).Legs(999, 90, kStep, kMinute);
   captions.clear();
-  ProcessTrackRecs(longTrack.store(), *p.track, p.settings, record);
+  p.Run(longTrack.store(), record);
   ASSERT_EQ(captions.size(), 83u);
   EXPECT_EQ(captions[1] + " " + captions[81] + " " + captions[82], "99 19 ");
 
@@ -154,7 +154,7 @@ TEST(TrackProcessing, ProgressCountsDownOnLongTracks) {
   TrackBuilder empty;
   captions.clear();
   p.settings.PlotSpeedHigh = 5;
-  ProcessTrackRecs(empty.store(), *p.track, p.settings, record);
+  p.Run(empty.store(), record);
   EXPECT_EQ(captions, (std::vector<std::string>{"100", ""}));
   EXPECT_EQ(p.settings.PlotSpeedHigh, 0.0f);
 }
