@@ -78,8 +78,9 @@ class Builder {
     row[2] = FormatDate(leg.tackTIME / 24, "hh:mm:ss");
     row[3] = FormatNumber(leg.tackDIST, "#.00");
     row[4] = FormatNumber(leg.Traveled, "#.00");
-    row[5] = leg.hasAverages ? FormatNumber(leg.avHDG, "#") : "N/A";
-    row[kTackCOGColumn] = FormatNumber(leg.tackCOG, "#");
+    // "0", not "#": a leg sailed due north shows its course.
+    row[5] = leg.hasAverages ? FormatNumber(leg.avHDG, "0") : "N/A";
+    row[kTackCOGColumn] = FormatNumber(leg.tackCOG, "0");
     row[7] = FormatNumber(leg.tackSOG, "#.0");
     if (p_.isTRT) {
       row[8] = leg.hasAverages ? FormatNumber(leg.avSPD, "0.0") : "N/A";
@@ -89,15 +90,13 @@ class Builder {
     }
     // The previous row learns its tack angle now that the next leg is known; a wait row or the
     // empty first row has no course to turn from.
-    if (list_.rows.size() >= 2) {
+    if (lastRowIsTack_) {
       auto& last = list_.rows.back();
-      const std::string& shownCOG = last[kTackCOGColumn];
-      if (!shownCOG.empty() && shownCOG != "N/A") {
-        const double previous = std::nearbyint(ParseNumber(shownCOG));
-        last.back() = FormatNumber(TurnBetweenLegs(previous, leg.tackCOG), "00");
-      }
+      const double previous = std::nearbyint(ParseNumber(last[kTackCOGColumn]));
+      last.back() = FormatNumber(TurnBetweenLegs(previous, leg.tackCOG), "00");
     }
     list_.rows.push_back(std::move(row));
+    lastRowIsTack_ = true;
   }
 
   void AddWaitRow(int32_t start, int32_t e) {
@@ -107,10 +106,12 @@ class Builder {
     const double hours = (At(e).Time - At(start).Time) * 24;
     row[2] = HoursSpanText(hours / 24, "0");
     list_.rows.push_back(std::move(row));
+    lastRowIsTack_ = false;
   }
 
   const ProcessedTrack& p_;
   TackList list_;
+  bool lastRowIsTack_ = false;  // the empty first row is none
 };
 
 }  // namespace

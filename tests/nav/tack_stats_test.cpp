@@ -2,32 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <tuple>
-
-#include "hand_track.h"
 
 namespace wl {
 namespace {
 
-using test::HandTrack;
-
-// Points 0..4; the averages run over 1..3 with uiTime 2 h at 1 and 2 (weights 1, 2, 1, W = 4).
-// uiTime at 3 and at 0 lies outside the weights and is set to catch an off-by-one.
-std::unique_ptr<ProcessedTrack> WeightedTrack() {
-  auto t = HandTrack(std::vector<PosRec>(5), true);
+// Points 0..4 with a value at 1..3 and uiTime 2 h at 1 and 2: weights 1, 2, 1 over 1..3 (W = 4).
+// uiTime at 0 and 3 lies outside the weights and is set to catch an off-by-one.
+std::unique_ptr<ProcessedTrack> Weighted(float ProcRec::*field, float a, float b, float c) {
+  auto t = std::make_unique<ProcessedTrack>();
+  t->count = 5;
+  t->isTRT = true;
   const float times[] = {100, 2, 2, 100, 1};
-  for (int i = 0; i < 5; ++i) t->ProcRecs[static_cast<size_t>(i)].uiTime = times[i];
+  for (size_t i = 0; i < 5; ++i) t->ProcRecs[i].uiTime = times[i];
+  t->ProcRecs[1].*field = a;
+  t->ProcRecs[2].*field = b;
+  t->ProcRecs[3].*field = c;
   return t;
 }
 
-void Set(ProcessedTrack& t, float ProcRec::*field, float a, float b, float c) {
-  t.ProcRecs[1].*field = a;
-  t.ProcRecs[2].*field = b;
-  t.ProcRecs[3].*field = c;
-}
-
-// Values at points 1..3 with weights 1, 2, 1; directions across north or dead downwind are moved next
-// to the first value, and the mean rounds half to even.
+// Directions across north or dead downwind are moved next to the first value; the mean rounds
+// half to even.
 TEST(TackAverages, WeighByTheLegTimesOnEitherSide) {
   using Avg = float (*)(const ProcessedTrack&, int32_t, int32_t);
   struct Case {
@@ -45,46 +41,34 @@ TEST(TackAverages, WeighByTheLegTimesOnEitherSide) {
       {&ProcRec::TWA, AvgTWA, 170, -175, -178, 180.0f},
       {&ProcRec::TWA, AvgTWA, -40, -42, -45, -42.0f},  // -42.25
   };
-  for (const Case& c : cases) {
-    auto t = WeightedTrack();
-    Set(*t, c.field, c.a, c.b, c.c);
-    if (c.avg == AvgTWS || c.avg == AvgWaterS)
-      EXPECT_FLOAT_EQ(c.avg(*t, 1, 3), c.expected);
-    else
-      EXPECT_EQ(c.avg(*t, 1, 3), c.expected) << c.a << " " << c.b << " " << c.c;
-  }
+  for (const Case& c : cases)
+    EXPECT_EQ(c.avg(*Weighted(c.field, c.a, c.b, c.c), 1, 3), c.expected) << c.a << " " << c.b << " " << c.c;
 }
 
 TEST(TackAverages, NoPointsOrNoTimeGiveZero) {
-  auto t = WeightedTrack();
-  Set(*t, &ProcRec::TWS, 9, 9, 9);
-  Set(*t, &ProcRec::HDG, 90, 90, 90);
-  Set(*t, &ProcRec::TWA, 45, 45, 45);
+  auto t = Weighted(&ProcRec::HDG, 90, 90, 90);
   EXPECT_EQ(AvgHDG(*t, 3, 2), 0.0f);  // first > last
-  EXPECT_EQ(AvgTWA(*t, 2, 2), 0.0f);  // first = last: W = 0
-  EXPECT_EQ(AvgTWS(*t, 2, 9), 0.0f);  // beyond the track
-  for (int i = 0; i < 5; ++i) t->ProcRecs[static_cast<size_t>(i)].uiTime = 0;
-  EXPECT_EQ(AvgTWS(*t, 1, 3), 0.0f);
-  EXPECT_EQ(AvgHDG(*t, 1, 3), 0.0f);
-  EXPECT_EQ(AvgTWA(*t, 1, 3), 0.0f);
+  EXPECT_EQ(AvgHDG(*t, 2, 2), 0.0f);  // first = last: W = 0
+  EXPECT_EQ(AvgHDG(*t, 2, 9), 0.0f);  // beyond the track
+  for (auto& p : t->ProcRecs) p.uiTime = 0;
+  for (auto avg : {AvgTWS, AvgHDG, AvgTWA}) EXPECT_EQ(avg(*t, 1, 3), 0.0f);
 }
 
 TEST(TackTurn, SignTellsPortFromStarboard) {
   // 90.5 rounds to even; a course shown as 360 is north.
   for (auto [from, to, turn] : {std::tuple{45.0f, 315.0f, -90}, {315.0f, 45.0f, 90}, {10.0f, 350.4f, -20},
-                                {40.0f, 130.5f, 90}, {360.0f, 350.0f, -10}})
+                                {40.0f, 130.5f, 90}, {360.0f, 350.0f, -10}, {0.0f, 90.0f, 90}})
     EXPECT_EQ(TurnBetweenLegs(from, to), turn) << from << " " << to;
 }
 
 TEST(TackLeg, NoTimeGivesNoSpeed) {
-  std::vector<PosRec> pos{{0, 0}};
-  test::Sail(pos, 2, 100, 0);
-  auto t = HandTrack(pos, false);
-  t->ProcRecs[2].Time = t->ProcRecs[0].Time;
-  EXPECT_EQ(MakeTackRec(*t, 0, 2).tackSOG, 0.0f);
-  t->ProcRecs[0].Time = 0;  // damaged times: no absurd speed
-  t->ProcRecs[2].Time = 1e-300;
-  EXPECT_EQ(MakeTackRec(*t, 0, 2).tackSOG, 0.0f);
+  ProcessedTrack t;
+  t.count = 3;
+  t.ProcRecs[2].Pos = {200, 0};
+  for (double end : {0.0, 1e-300}) {  // the same time, or damaged times
+    t.ProcRecs[2].Time = end;
+    EXPECT_EQ(MakeTackRec(t, 0, 2).tackSOG, 0.0f) << end;
+  }
 }
 
 }  // namespace
