@@ -14,21 +14,16 @@ double At(int y, int mo, int d, int h, int mi, int s) {
 
 TEST(TimeOffsetDays, ExactConstantsAndUnreadableTextIsZero) {
   EXPECT_EQ(TimeOffsetDays("02:00:00"), 1.0 / 12);
-  EXPECT_EQ(TimeOffsetDays("01:00:00"), 1.0 / 24);
-  EXPECT_EQ(TimeOffsetDays("00:30:15"), (30 * 60 + 15) / 86400.0);
   EXPECT_EQ(TimeOffsetDays("2:00"), 1.0 / 12);
+  EXPECT_EQ(TimeOffsetDays("00:30:15"), (30 * 60 + 15) / 86400.0);
   for (const char* t : {"", "abc", "25:00:00", "02:60:00", "02:00:61", "02:00:00x", "020:00:00", "-1:00:00"})
     EXPECT_EQ(TimeOffsetDays(t), 0) << t;
 }
 
-TEST(ParseTrtTime, ValidAndInvalidFields) {
+TEST(ParseTrtTime, InvalidFieldsGiveFalseAndZero) {
   double d = -1;
-  ASSERT_TRUE(ParseTrtTime("20080503 14:05:09", d));
-  EXPECT_EQ(d, At(2008, 5, 3, 14, 5, 9));
-  ASSERT_TRUE(ParseTrtTime("20080503T23:59:59 CT whatever", d));
-  EXPECT_EQ(d, At(2008, 5, 3, 23, 59, 59));
-  ASSERT_TRUE(ParseTrtTime("20000229 00:00:00", d));
-  EXPECT_EQ(d, At(2000, 2, 29, 0, 0, 0));
+  ASSERT_TRUE(ParseTrtTime("20000229T23:59:59 CT whatever", d));
+  EXPECT_EQ(d, At(2000, 2, 29, 23, 59, 59));
   for (const char* t : {"", "20080503 14:05:0", "2008-503 14:05:09", "20080503 14-05:09", "20080503 14:05-09",
                         "20080230 12:00:00", "20081301 12:00:00", "20080503 24:00:00", "20080503 12:60:00",
                         "20080503 12:00:60", "2008050a 12:00:00", "20080503 1a:00:00", "20080503 +1:00:00"}) {
@@ -66,12 +61,9 @@ TEST(CTToUTC, SummertimeNoticeAndConversion) {
     bool done = false;
     EXPECT_DOUBLE_EQ(CTToUTC(c.field, true, {c.offset, c.minus}, done, prompts), c.expected) << c.field;
     EXPECT_TRUE(done) << c.field;
+    EXPECT_EQ(prompts.Texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
     if (*c.message) {
-      ASSERT_EQ(prompts.shown.size(), 1u) << c.field;
-      EXPECT_EQ(prompts.shown[0].text, c.message);
       EXPECT_EQ(prompts.shown[0].icon, Icon::None);
-    } else {
-      EXPECT_TRUE(prompts.shown.empty()) << c.field;
     }
   }
 }
@@ -81,7 +73,6 @@ TEST(CTToUTC, OnlyTheFirstValidCtPointIsTested) {
   bool done = false;
   EXPECT_EQ(CTToUTC("20080503 12:00:00", true, {"01:00:00", false}, done, prompts), At(2008, 5, 3, 12, 0, 0));
   EXPECT_EQ(CTToUTC("20080503 12:00 CT", true, {"01:00:00", false}, done, prompts), 0);
-  EXPECT_EQ(CTToUTC("CT", true, {"01:00:00", false}, done, prompts), 0);
   EXPECT_FALSE(done);  // UTC and invalid fields are not tested
   CTToUTC("20080503 12:00:00 CT", true, {"02:00:00", false}, done, prompts);
   ASSERT_TRUE(done);

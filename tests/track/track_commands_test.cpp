@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -14,12 +13,12 @@ namespace {
 using test::ReadFile;
 using Texts = std::vector<std::string>;
 
+// zigzag.trt: 300 points after five comment lines.
 class TrackCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(OpenTrackFile(*store, *scratch, zigzagTrt, settings, prompts), LoadOutcome::Inserted);
     ASSERT_EQ(store->TrackCount, 300);
-    prompts.shown.clear();
   }
   std::unique_ptr<TrackStore> store = std::make_unique<TrackStore>();
   std::unique_ptr<TrackBlock> scratch = std::make_unique<TrackBlock>();
@@ -27,30 +26,26 @@ class TrackCommandsTest : public ::testing::Test {
   test::ScriptedPrompts prompts;
   test::TempDir dir;
   const std::string zigzagTrt = test::SourcePath("data/samples/zigzag.trt");
-  const std::string zigzagTrc = test::SourcePath("data/samples/zigzag.trc");
   const std::string onePoint = test::SourcePath("data/samples/one_point.trt");
 };
 
 TEST_F(TrackCommandsTest, OpenRefusalsKeepTheTrackAndASuccessReplacesIt) {
   store->DataChanged = true;
   EXPECT_EQ(OpenTrackFile(*store, *scratch, "/tmp/notes.txt", settings, prompts), LoadOutcome::Untouched);
-  EXPECT_EQ(prompts.Texts(), Texts{"/tmp/notes.txt is not a .trc or .trt track file"});
-  prompts.shown.clear();
   EXPECT_EQ(OpenTrackFile(*store, *scratch, dir.File("gone.trc"), settings, prompts), LoadOutcome::Untouched);
-  ASSERT_EQ(prompts.shown.size(), 1u);
-  EXPECT_TRUE(prompts.shown[0].text.starts_with(dir.File("gone.trc") + "\r\ncould not be opened: "));
+  ASSERT_EQ(prompts.shown.size(), 2u);
+  EXPECT_EQ(prompts.shown[0].text, "/tmp/notes.txt is not a .trc or .trt track file");
+  EXPECT_TRUE(prompts.shown[1].text.starts_with(dir.File("gone.trc") + "\r\ncould not be opened: "));
   EXPECT_EQ(store->TrackCount, 300);
-  EXPECT_TRUE(store->IsTRT);
-  EXPECT_TRUE(store->DataChanged);
-  EXPECT_EQ(store->InputFileName, zigzagTrt);
+  EXPECT_TRUE(store->IsTRT && store->DataChanged);
 
-  EXPECT_EQ(OpenTrackFile(*store, *scratch, zigzagTrc, settings, prompts), LoadOutcome::Inserted);
-  EXPECT_EQ(store->TrackCount, 300);
-  EXPECT_TRUE(store->IsTRC);
+  EXPECT_EQ(OpenTrackFile(*store, *scratch, onePoint, settings, prompts), LoadOutcome::Inserted);
+  EXPECT_EQ(store->TrackCount, 1);
   EXPECT_FALSE(store->DataChanged);
 }
 
 TEST_F(TrackCommandsTest, InsertChecksKindThenNameThenAsksAndGoesAfterThePoint) {
+  const std::string zigzagTrc = test::SourcePath("data/samples/zigzag.trc");
   EXPECT_EQ(InsertTrackFile(*store, *scratch, zigzagTrc, 5, settings, prompts), LoadOutcome::Untouched);
   // "ttrt" passes the three-character kind test but is no track file name.
   EXPECT_EQ(InsertTrackFile(*store, *scratch, "/tmp/x.ttrt", 5, settings, prompts), LoadOutcome::Untouched);
@@ -75,18 +70,17 @@ TEST_F(TrackCommandsTest, DeleteAsksWithTheTrptNumbersAndRemovesTheRange) {
   const std::string fifth(store->Line(5));
   prompts.answers = {false, true, true};
   EXPECT_FALSE(DeleteTrackPoints(*store, 2, 3, prompts));
-  EXPECT_EQ(store->TrackCount, 300);
   EXPECT_FALSE(store->DataChanged);
   EXPECT_TRUE(DeleteTrackPoints(*store, 2, 3, prompts));
-  EXPECT_EQ(store->TrackCount, 297);
   EXPECT_EQ(store->Line(2), fifth);
   EXPECT_TRUE(DeleteTrackPoints(*store, 296, 1, prompts));
   EXPECT_EQ(prompts.Texts(), (Texts{"Delete 3 Track Points, starting at 2", "Delete 3 Track Points, starting at 2",
                                     "Delete Track Point 296"}));
   EXPECT_EQ(store->TrackCount, 296);
+  EXPECT_TRUE(store->DataChanged);
 }
 
-TEST_F(TrackCommandsTest, SaveOverAnExistingFileNeedsYes) {
+TEST_F(TrackCommandsTest, SaveOverAnExistingFileNeedsYesAndAFailedSaveKeepsTheState) {
   const std::string out = dir.File("out.trt");
   test::WriteFile(out, "keep me");
   store->DataChanged = true;
@@ -95,19 +89,17 @@ TEST_F(TrackCommandsTest, SaveOverAnExistingFileNeedsYes) {
   EXPECT_EQ(prompts.Texts(), (Texts{out + " exists, do you want to overwite ?", "file not saved"}));
   EXPECT_EQ(prompts.shown[0].icon, Icon::Exclamation);
   EXPECT_EQ(ReadFile(out), "keep me");
-  EXPECT_TRUE(store->DataChanged);
-
-  EXPECT_TRUE(SaveTrackFile(*store, out, [](int32_t i) { return i < 2; }, prompts));
-  EXPECT_EQ(ReadFile(out), std::string(store->Line(0)) + "\r\n" + std::string(store->Line(1)) + "\r\n");
-  EXPECT_FALSE(store->DataChanged);
-  EXPECT_EQ(store->InputFileName, out);
-}
-
-TEST_F(TrackCommandsTest, AFailedSaveKeepsDataChangedAndTheInputName) {
-  store->DataChanged = true;
   EXPECT_FALSE(SaveTrackFile(*store, dir.File("no/such/folder/out.trt"), {}, prompts));
   EXPECT_TRUE(store->DataChanged);
   EXPECT_EQ(store->InputFileName, zigzagTrt);
+
+  // Yes: the kept points' lines as the file holds them, without its comments.
+  EXPECT_TRUE(SaveTrackFile(*store, out, [](int32_t i) { return i < 2; }, prompts));
+  const std::string source = ReadFile(zigzagTrt);
+  const size_t first = source.find("\n20210612 09:30:00") + 1, third = source.find("\n20210612 09:30:20") + 1;
+  EXPECT_EQ(ReadFile(out), source.substr(first, third - first));
+  EXPECT_FALSE(store->DataChanged);
+  EXPECT_EQ(store->InputFileName, out);
 }
 
 }  // namespace
