@@ -1,4 +1,4 @@
-// wakeline-cli table and tacks: golden outputs and the track options.
+// wakeline-cli table and tacks: golden outputs, the real recordings and the track options.
 // Regenerate goldens after a deliberate change with build/wakeline-cli table|tacks data/samples/F [--flags]
 // > tests/golden/table_[flags_]F.txt (tacks_F.txt), run from the source folder, and review the diff.
 #include "cli_util.h"
@@ -10,6 +10,8 @@ using test::Cells;
 using test::RunCli;
 using test::Sample;
 
+// Each sample holds one case of the processing pass: a spike, a wait, a day gap, time running
+// back, clock times, no points, one point.
 TEST(CliGolden, TableAndTacksMatchGoldenOutput) {
   for (const char* s : {"anchor_wait.trt", "backwards.trt", "ct_times.trt", "daygap.trc", "empty.trc",
                         "one_point.trt", "spike.trc", "zigzag.trc", "zigzag.trt"}) {
@@ -23,25 +25,9 @@ TEST(CliGolden, TableAndTacksMatchGoldenOutput) {
   }
 }
 
-TEST(CliTable, TrackOptionsApply) {
-  const std::string zigzag = Sample("zigzag.trt");
-  const auto plain = RunCli({"table", zigzag});
-  ASSERT_EQ(plain.exitCode, 0) << plain.err;
-  EXPECT_EQ(Cells(RunCli({"table", zigzag, "--true-heading"}).out)[0][4], "tHDG");
-
-  // Deleting the first ten points renumbers the rest; the new point 0 has no leg.
-  const auto cut = RunCli({"table", zigzag, "--delete", "0-9"});
-  ASSERT_EQ(cut.exitCode, 0) << cut.err;
-  const auto before = Cells(plain.out), after = Cells(cut.out);
-  ASSERT_EQ(after.size(), before.size() - 10);
-  EXPECT_EQ(after[1][0], "0");
-  EXPECT_EQ(after[1][1], before[11][1]);
-  EXPECT_EQ(after[1][7], "");
-  EXPECT_EQ(after[2][7], before[12][7]);
-
+TEST(CliTacks, TackAngleAndTrueHeadingOptionsApply) {
   // Tack angle 0 leaves only the waits, after an empty row.
-  const auto waits = Cells(
-      RunCli({"tacks", Sample("anchor_wait.trt"), "--tack-angle", "0", "--true-heading"}).out);
+  const auto waits = Cells(RunCli({"tacks", Sample("anchor_wait.trt"), "--tack-angle", "0", "--true-heading"}).out);
   ASSERT_EQ(waits.size(), 3u);
   EXPECT_EQ(waits[0][5], "avtHDG:    ");
   EXPECT_EQ(waits[1], std::vector<std::string>(13));
@@ -72,7 +58,16 @@ TEST(CliTable, RealRecordingsAgreeAcrossFormats) {
   EXPECT_EQ(wind[5766][9], ":14:18");  // the two recording gaps are legs of their own
   EXPECT_EQ(wind[6393][9], ":25:46");
   EXPECT_EQ(wind[6393][12], "4:16:06");
+}
 
+// A leg sailed due north (course 0) keeps its course and its tack angle to the next leg.
+TEST(CliTacks, RealRecordingLegDueNorth) {
+  WL_REQUIRE_REALDATA(dir);
+  const auto rows = Cells(RunCli({"tacks", dir + "/irene_2008-07-11.trc"}).out);
+  ASSERT_GT(rows.size(), 61u);
+  EXPECT_EQ(rows[60], (std::vector<std::string>{"20080711 12:11:52", "12:12:16", "00:00:24", ".05", ".05", "N/A", "0",
+                                                "7.1", "-66"}));
+  EXPECT_EQ(rows[61][6], "294");
 }
 
 }  // namespace
