@@ -38,14 +38,18 @@ bench: build
 
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_CXX_COMPILER=clang++ -DWAKELINE_FUZZ=ON -DWAKELINE_GUI=OFF
+	    -DCMAKE_CXX_COMPILER=clang++ -DWAKELINE_FUZZ=ON -DWAKELINE_GUI=OFF $(LAUNCHER)
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
-	@mkdir -p build-fuzz/corpus
-	@for f in build-fuzz/fuzz/fuzz_*; do \
+	@mkdir -p build-fuzz/corpus build-fuzz/findings
+	@failed=""; for f in build-fuzz/fuzz/fuzz_*; do \
 	    [ -f $$f ] && [ -x $$f ] || continue; \
-	    n=$$(basename $$f); mkdir -p build-fuzz/corpus/$$n; \
-	    echo "== $$n (60 s)"; $$f -max_total_time=60 -print_final_stats=1 build-fuzz/corpus/$$n fuzz/seeds/$$n 2>&1 | tail -n 4; \
-	done
+	    n=$$(basename $$f); mkdir -p build-fuzz/corpus/$$n; log=build-fuzz/$$n.log; \
+	    echo "== $$n (60 s)"; \
+	    if $$f -max_total_time=60 -print_final_stats=1 -artifact_prefix=build-fuzz/findings/$$n- \
+	        build-fuzz/corpus/$$n fuzz/seeds/$$n >$$log 2>&1; then tail -n 4 $$log; \
+	    else tail -n 60 $$log; failed="$$failed $$n"; fi; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzz: findings in$$failed (inputs in build-fuzz/findings)"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD) build-fuzz
