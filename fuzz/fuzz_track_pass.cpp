@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int col = 0; col < table.ColumnCount(); ++col) (void)table.Mark(row, col);
     text.clear();
   }
-  (void)table.CopyText(0, 0, table.RowCount() - 1, table.ColumnCount() - 1);
+  (void)table.CopyText(1, table.ColumnCount() - 1, 0, 0);
 
   wl::TackList list = wl::BuildTackList(processed);
   for (const auto& row : list.rows)
@@ -61,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   wl::SelectAll(list);
   (void)wl::TackListCopyText(list);
 
-  for (int32_t c = 0; c < processed.count; ++c) (void)wl::PlotPointText(processed, c, wl::kShowTextAll, (mode & 64) != 0);
+  for (int32_t c = 0; c < processed.count; ++c)
+    (void)wl::PlotPointText(processed, c, wl::kShowTextAll, (mode & 64) != 0);
   return 0;
 }

@@ -59,7 +59,8 @@ TEST(CliInfo, RealRecordingSummaryInEveryFormat) {
   for (const char* other : {"irene_2008-07-11_ct.trt", "irene_2008-07-11.trc"}) {
     const auto run = RunCli({"info", dir + "/" + other});
     EXPECT_EQ(run.err, "") << other;
-    for (const char* key : {"points", "distance", "first", "last"}) EXPECT_EQ(Field(run, key), Field(trt, key)) << other;
+    for (const char* key : {"points", "distance", "first", "last"})
+      EXPECT_EQ(Field(run, key), Field(trt, key)) << other;
   }
 }
 

@@ -15,7 +15,7 @@ const std::string kZigzag = test::Sample("zigzag.trt");
 TEST(CliHelp, OverviewAndUsageWinOverAnythingElse) {
   const auto run = RunCli({"--help"});
   EXPECT_EQ(run.exitCode, 0);
-  for (const char* line : {"\n  wakeline-cli convert IN OUT", "\n  wakeline-cli info FILE", "\n  wakeline-cli list DIR"})
+  for (const char* line : {"\n  wakeline-cli convert IN OUT", "\n  wakeline-cli info FILE", "\n  wakeline-cli list"})
     EXPECT_NE(run.out.find(line), std::string::npos) << line;
   const auto usage = RunCli({"info", "nofile.trt", "--bogus", "--help"});
   EXPECT_EQ(usage.exitCode, 0);
@@ -53,7 +53,8 @@ TEST(CliFiles, UnreadableFilesExitOneWithTheReadersMessageOnOneLine) {
   auto run = RunCli({"info", dir.File("two\r\nlines.trt")});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "wakeline: " + dir.File("two / lines.trt") + " / could not be opened: No such file or directory\n");
+  EXPECT_EQ(run.err,
+            "wakeline: " + dir.File("two / lines.trt") + " / could not be opened: No such file or directory\n");
   test::WriteFile(dir.File("notes.txt"), "20210612 09:30:00,54,10,5,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
   run = RunCli({"tacks", dir.File("notes.txt")});
   EXPECT_EQ(run.exitCode, 1);

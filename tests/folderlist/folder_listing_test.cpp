@@ -21,7 +21,7 @@ void WriteTrc(const std::string& path, const std::vector<int32_t>& lats) {
   std::string bytes;
   for (int32_t lat : lats) {
     std::string record(30, '\0');
-    for (int b = 0; b < 4; ++b) record[static_cast<size_t>(b)] = static_cast<char>(static_cast<uint32_t>(lat) >> (8 * b));
+    for (size_t b = 0; b < 4; ++b) record[b] = static_cast<char>(static_cast<uint32_t>(lat) >> (8 * b));
     bytes += record;
   }
   test::WriteFile(path, bytes);
@@ -29,7 +29,8 @@ void WriteTrc(const std::string& path, const std::vector<int32_t>& lats) {
 
 struct Listed {
   explicit Listed(const std::string& folder, ListType type = ListType::Both) {
-    opened = listing.ShowList(folder, type, ReaderSettings{}, prompts, [&](const std::string& p) { progress.push_back(p); });
+    const auto onProgress = [&](const std::string& p) { progress.push_back(p); };
+    opened = listing.ShowList(folder, type, ReaderSettings{}, prompts, onProgress);
     for (const ListRow& r : listing.Rows()) names.push_back(r.name);
   }
   FolderListing listing;

@@ -25,11 +25,11 @@ TEST(PlotPointText, OrdinaryPointShowsItsSpeedInModeAllOnly) {
   Processed p = TwoLegs(4, -100, 100, false);
   p.track->ProcRecs[1].uiSOG = 5.25f;
   p.track->ProcRecs[1].SOG = 6.04f;
-  EXPECT_EQ(PlotPointText(*p.track, 1, kShowTextAll, true), "uiSOG: 5.3");
-  EXPECT_EQ(PlotPointText(*p.track, 1, kShowTextAll, false), "SOG: 6.0");
-  EXPECT_EQ(PlotPointText(*p.track, 1, 0, true), "");  // the chooser's blank entry is not "All"
-  EXPECT_EQ(PlotPointText(*p.track, 1, kShowTextTackWait, true), "");
-  EXPECT_EQ(PlotPointText(*p.track, 99, kShowTextAll, true), "");
+  EXPECT_EQ(PlotPointText(*p.track, 1, kShowTextAll, true) + "|" + PlotPointText(*p.track, 1, kShowTextAll, false),
+            "uiSOG: 5.3|SOG: 6.0");
+  // The chooser's blank entry (0) is not "All"; a point beyond the track has no text.
+  EXPECT_EQ(PlotPointText(*p.track, 1, 0, true) + PlotPointText(*p.track, 1, kShowTextTackWait, true) +
+                PlotPointText(*p.track, 99, kShowTextAll, true), "");
 }
 
 TEST(PlotPointText, TackPoints) {

@@ -13,7 +13,6 @@ namespace {
 std::unique_ptr<ProcessedTrack> Weighted(float ProcRec::*field, float a, float b, float c) {
   auto t = std::make_unique<ProcessedTrack>();
   t->count = 5;
-  t->isTRT = true;
   const float times[] = {100, 2, 2, 100, 1};
   for (size_t i = 0; i < 5; ++i) t->ProcRecs[i].uiTime = times[i];
   t->ProcRecs[1].*field = a;
@@ -26,12 +25,7 @@ std::unique_ptr<ProcessedTrack> Weighted(float ProcRec::*field, float a, float b
 // half to even.
 TEST(TackAverages, WeighByTheLegTimesOnEitherSide) {
   using Avg = float (*)(const ProcessedTrack&, int32_t, int32_t);
-  struct Case {
-    float ProcRec::*field;
-    Avg avg;
-    float a, b, c, expected;
-  };
-  const Case cases[] = {
+  const std::tuple<float ProcRec::*, Avg, float, float, float, float> cases[] = {
       {&ProcRec::TWS, AvgTWS, 1, 2, 5, 2.5f},          // (1 + 4 + 5) / 4
       {&ProcRec::WaterS, AvgWaterS, 4, 8, 0, 5.0f},
       {&ProcRec::HDG, AvgHDG, 358, 2, 4, 2.0f},        // 358, 362, 364: 361.5 -> 362
@@ -41,15 +35,11 @@ TEST(TackAverages, WeighByTheLegTimesOnEitherSide) {
       {&ProcRec::TWA, AvgTWA, 170, -175, -178, 180.0f},
       {&ProcRec::TWA, AvgTWA, -40, -42, -45, -42.0f},  // -42.25
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(c.avg(*Weighted(c.field, c.a, c.b, c.c), 1, 3), c.expected) << c.a << " " << c.b << " " << c.c;
-}
-
-TEST(TackAverages, NoPointsOrNoTimeGiveZero) {
+  for (const auto& [field, avg, a, b, c, expected] : cases)
+    EXPECT_EQ(avg(*Weighted(field, a, b, c), 1, 3), expected) << a << " " << b << " " << c;
+  // No points (first > last, first = last, beyond the track) or no time give 0.
   auto t = Weighted(&ProcRec::HDG, 90, 90, 90);
-  EXPECT_EQ(AvgHDG(*t, 3, 2), 0.0f);  // first > last
-  EXPECT_EQ(AvgHDG(*t, 2, 2), 0.0f);  // first = last: W = 0
-  EXPECT_EQ(AvgHDG(*t, 2, 9), 0.0f);  // beyond the track
+  for (auto [first, last] : {std::pair{3, 2}, {2, 2}, {2, 9}}) EXPECT_EQ(AvgHDG(*t, first, last), 0.0f);
   for (auto& p : t->ProcRecs) p.uiTime = 0;
   for (auto avg : {AvgTWS, AvgHDG, AvgTWA}) EXPECT_EQ(avg(*t, 1, 3), 0.0f);
 }

@@ -65,8 +65,8 @@ TEST(TrackTable, CopyHasTheHeadsFromColumnOneThenTheBlock) {
   b.At(0, 0, kNoon).Legs(5, 45, kStep);
   const Processed p = Process(b.store());
   const TrackTable table(*p.track);
-  const std::string head =
-      "Date and Time (UTC)\tLatitude\tLongitude\tCOG\tSOG\tuiCOG\tuiDist\tuiTime\tuiSOG\tCumDist\tCumTime\tCumAvSOG\r\n";
+  const std::string head = "Date and Time (UTC)\tLatitude\tLongitude\tCOG\tSOG\tuiCOG\tuiDist\tuiTime\tuiSOG\t"
+                           "CumDist\tCumTime\tCumAvSOG\r\n";
   EXPECT_EQ(table.CopyText(2, 1, 3, 2), head + "20080711 12:02:00\t00 N 00.142\r\n20080711 12:03:00\t00 N 00.213");
   EXPECT_EQ(table.CopyText(3, 1, 2, 0), head + "2\t20080711 12:02:00\r\n3\t20080711 12:03:00");
 }
