@@ -28,6 +28,16 @@ TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacks) {
   }
 }
 
+TEST(CheckNewTack, SearchesFromThreePointsAfterTheLastMark) {
+  ProcessedTrack t;
+  t.ProcRecs[5].uiCOG = 90;
+  for (auto [last, tack] : {std::pair{2, false}, {1, true}}) {
+    t.LastTackPoint = static_cast<int16_t>(last);
+    EXPECT_EQ(CheckNewTack(5, t, 30), tack) << last;
+  }
+  EXPECT_FALSE(CheckNewTack(5, t, 0));  // detection off
+}
+
 TEST(TackDetection, SharpSlowAndDoubleTurnsAndOutliers) {
   TrackBuilder sharp;
   sharp.At(0, 0, kNoon).Legs(9, 90, kStep).Legs(10, 0, kStep);

@@ -58,6 +58,8 @@ TEST(TackList, WaitsSplitLegsAndGiveNoTackAngle) {
   b.Point(13).Time += 25.0 / 24;                                   // the last one 25 h 2 min
   Processed p = Process(b.store(), "0");
   p.SetFlags({4, 11}, kTackPoint);
+  p.track->ProcRecs[2].uiSOG = 0.5f;  // both bounds count as moving here
+  p.track->ProcRecs[3].uiSOG = 12.0f;
   const TackList list = BuildTackList(*p.track);
   ASSERT_EQ(list.rows.size(), 5u);
   EXPECT_EQ(Cells(list.rows[1], {0, 6, 8}), "20080711 12:00:00|45|");

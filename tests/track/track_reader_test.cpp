@@ -139,6 +139,7 @@ TEST(TrtReader, TrueHeadingRules) {
   rig.settings.useTrueHeading = true;
   EXPECT_EQ(hdg("0", "0"), 359.0f);                 // 358.8 with the default deviation -1.2
   EXPECT_EQ(hdg("0.01745", "1.0"), 58.0f);          // 58.29 with the recorded variation
+  EXPECT_EQ(hdg("0.01745", "-1.0"), 304.0f);        // -56.30 wraps up
   EXPECT_EQ(hdg("0", "-7"), 318.0f);                // -42.27 wraps up, not to -42
   EXPECT_EQ(hdg("0", "0.0226893"), 0.0f);           // 360.1 rounds to 360: 0
   EXPECT_FALSE(std::signbit(hdg("-12.56637061435916", "0")));  // -360 gives 0, not -0
