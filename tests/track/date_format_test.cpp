@@ -13,21 +13,6 @@ double At(int y, int mo, int d, int h, int mi, double s) {
   return static_cast<double>(DaysFromCivil(y, mo, d)) + (h * 3600 + mi * 60 + s) / 86400.0;
 }
 
-// Day counts themselves are pinned through the readers' literal times.
-TEST(Calendar, LeapYearsAndNegativeDayCounts) {
-  EXPECT_TRUE(IsValidDate(2000, 2, 29));
-  EXPECT_TRUE(IsValidDate(2008, 2, 29));
-  for (auto [y, m, d] : {std::tuple{1900, 2, 29}, {2007, 2, 29}, {2008, 4, 31}, {2008, 13, 1}, {2008, 0, 1},
-                         {2008, 1, 0}})
-    EXPECT_FALSE(IsValidDate(y, m, d)) << y << "-" << m << "-" << d;
-  for (int64_t days : {int64_t{-700000}, int64_t{-1}, int64_t{59}, int64_t{2958465}}) {
-    int y, m, d;
-    CivilFromDays(days, y, m, d);
-    EXPECT_EQ(DaysFromCivil(y, m, d), days);
-  }
-  EXPECT_EQ(Weekday(-1), 6);  // 1899-12-29, a Friday
-}
-
 TEST(DateFormat, Patterns) {
   const double t = At(2008, 5, 3, 14, 5, 9), e = At(2008, 5, 3, 4, 7, 9);
   const std::tuple<double, const char*, const char*> cases[] = {
@@ -36,14 +21,15 @@ TEST(DateFormat, Patterns) {
       {e, "ddd d MMM yyyy", "Sat 3 May 2008"}, {e, "yy-M-dd", "08-5-03"}, {e, "h n nn s", "4 7 07 9"},
       {e, "hmm", "407"},        // minutes right after an hour field
       {e, "hh MM", "04 05"},    // a blank in between: month again
-      {e, "[T] x/", "[T] x/"}, {0, "YYYYMMDD", "18991230"},
+      {e, "[T] x/", "[T] x/"}, {0, "ddd YYYYMMDD", "Sat 18991230"}, {59, "YYYYMMDD", "19000227"},
+      {2958465, "YYYYMMDD", "99991231"},
       {0.000694444, "hh:mm:ss", "00:01:00"},  // 59.99996 s rounds before splitting
       {At(2008, 5, 3, 23, 59, 59.6), "YYYYMMDD HH:MM:SS", "20080504 00:00:00"},
       {At(2008, 5, 3, 23, 59, 59.4), "YYYYMMDD HH:MM:SS", "20080503 23:59:59"},
       {-1.0 / 24 - 61.0 / 86400, "hh:mm:ss", "01:01:01"},
       {(27 * 3600 + 5 * 60 + 10) / 86400.0, "hh:mm:ss", "03:05:10"},
       {std::numeric_limits<double>::quiet_NaN(), "YYYYMMDD HH:MM:SS", "18991230 00:00:00"}};
-  for (const auto& [v, pattern, want] : cases) EXPECT_EQ(FormatDate(v, pattern), want) << pattern;
+  for (const auto& [v, pattern, want] : cases) EXPECT_EQ(FormatDate(v, pattern), want) << v << " " << pattern;
   // A 60 s leg computed through 32-bit floats.
   const float start = static_cast<float>(At(2008, 5, 3, 10, 0, 0) - 39571);
   const float end = static_cast<float>(At(2008, 5, 3, 10, 1, 0) - 39571);
@@ -53,15 +39,11 @@ TEST(DateFormat, Patterns) {
 TEST(DateFormat, SpanSecondsAndNonFiniteCounts) {
   EXPECT_EQ(SpanSeconds((27 * 3600 + 5 * 60 + 10) / 86400.0), 97510);
   EXPECT_EQ(SpanSeconds(-61.0 / 86400), -61);
-  EXPECT_EQ(SpanSeconds(0.000694444), 60);
   EXPECT_EQ(SpanSeconds(std::numeric_limits<double>::quiet_NaN()), 0);
   EXPECT_EQ(SpanSeconds(INFINITY), SpanSeconds(1e300));
   EXPECT_EQ(SpanSeconds(-INFINITY), -SpanSeconds(1e300));
   EXPECT_FALSE(FormatDate(1e300, "ddd YYYYMMDD HH:MM:SS").empty());
   EXPECT_FALSE(FormatDate(-INFINITY, "ddd d MMM").empty());
-  int y, m, d;
-  CivilFromDays(std::numeric_limits<int64_t>::min(), y, m, d);
-  EXPECT_TRUE(IsValidDate(y, m, d));
 }
 
 }  // namespace

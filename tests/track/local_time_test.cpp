@@ -24,8 +24,10 @@ TEST(ParseTrtTime, InvalidFieldsGiveFalseAndZero) {
   double d = -1;
   ASSERT_TRUE(ParseTrtTime("20000229T23:59:59 CT whatever", d));
   EXPECT_EQ(d, At(2000, 2, 29, 23, 59, 59));
+  ASSERT_TRUE(ParseTrtTime("18991229 00:00:00", d));  // before the day count's origin
+  EXPECT_EQ(d, -1);
   for (const char* t : {"", "20080503 14:05:0", "2008-503 14:05:09", "20080503 14-05:09", "20080503 14:05-09",
-                        "20080230 12:00:00", "20081301 12:00:00", "20080503 24:00:00", "20080503 12:60:00",
+                        "20080230 12:00:00", "19000229 12:00:00", "20081301 12:00:00", "20080503 24:00:00", "20080503 12:60:00",
                         "20080503 12:00:60", "2008050a 12:00:00", "20080503 1a:00:00", "20080503 +1:00:00"}) {
     d = 7;
     EXPECT_FALSE(ParseTrtTime(t, d)) << t;
