@@ -110,18 +110,6 @@ TEST(FolderListing, EveryFileIsReadAfreshAndOnlyTrackFilesCount) {
   EXPECT_EQ(empty.listing.CopyAllText(), "");
 }
 
-TEST(FolderListing, NamesEqualButForCaseKeepTheFoldersOrder) {
-  test::TempDir dir;
-  for (const char* name : {"A.trc", "a.trc", "a.trc2.trc", "a.trc1.trc", "b.trc"}) WriteTrc(dir.File(name), {0});
-  Names expected;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
-    const std::string name = e.path().filename().string();
-    if (name == "A.trc" || name == "a.trc") expected.push_back(name);
-  }
-  expected.insert(expected.end(), {"a.trc1.trc", "a.trc2.trc", "b.trc"});
-  EXPECT_EQ(Listed(dir.path().string()).names, expected);
-}
-
 TEST(FolderListing, CopyTextRightAlignsOneDecimalDistances) {
   test::TempDir dir;
   WriteTrc(dir.File("race.trc"), {0, 12344});  // 12.345 nm

@@ -21,15 +21,11 @@ TEST(Real48, EncodingsAndRangeLimits) {
   EXPECT_EQ(Real48ToDbl(largest), (2 - std::ldexp(1.0, -39)) * std::ldexp(1.0, 126));
 }
 
-TEST(Real48, RoundTripsAndTruncatesAfter39Bits) {
-  for (double v : {0.1, 5.3, -12.25, 1e-20, 3.75e30, 1.9999999}) {
-    const double back = Real48ToDbl(DblToReal48(v));
-    EXPECT_LE(std::fabs(back), std::fabs(v)) << v;  // truncation toward zero
-    EXPECT_NEAR(back, v, std::fabs(v) * std::ldexp(1.0, -39)) << v;
-  }
+// Real speeds are pinned through the bytes of a real plotter file in the reader test.
+TEST(Real48, TruncatesAfter39Bits) {
   const double exact = 1 + std::ldexp(1.0, -39);
   EXPECT_EQ(Real48ToDbl(DblToReal48(exact)), exact);
-  EXPECT_EQ(DblToReal48(1 + std::ldexp(1.0, -40)), DblToReal48(1.0));
+  EXPECT_EQ(DblToReal48(1 + 3 * std::ldexp(1.0, -41)), DblToReal48(1.0));  // toward zero, not to the nearest
 }
 
 }  // namespace
