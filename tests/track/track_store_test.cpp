@@ -24,44 +24,46 @@ void Fill(TrackBlock& block, int32_t count, int32_t firstTag) {
   }
 }
 
-std::string Tags(const TrackStore& store) {
-  std::string tags;
-  for (int32_t i = 0; i < store.TrackCount; ++i)
-    tags += std::to_string(store.TrackRecs[static_cast<size_t>(i)].Pos.Lat) + ":" + std::string(store.Line(i)) + " ";
-  return tags;
-}
-
-TEST(TrackStore, CapacityBoundary) {
+// A store opened with `count` points tagged from 0, and a block to insert more from.
+struct Opened {
+  explicit Opened(int32_t count) {
+    Fill(block, count, 0);
+    EXPECT_TRUE(store.InsertTrackRecs(block, count, 0, "a.trt", prompts));
+  }
+  std::string Tags() const {
+    std::string tags;
+    for (int32_t i = 0; i < store.TrackCount; ++i)
+      tags += std::to_string(store.TrackRecs[static_cast<size_t>(i)].Pos.Lat) + ":" + std::string(store.Line(i)) + " ";
+    return tags;
+  }
   TrackStore store;
   TrackBlock block;
   test::ScriptedPrompts prompts;
-  Fill(block, 20000, 0);
-  ASSERT_TRUE(store.InsertTrackRecs(block, 20000, 0, "a.trt", prompts));
-  Fill(block, 2, 90000);
-  EXPECT_FALSE(store.InsertTrackRecs(block, 2, 5, "big.trt", prompts));
-  EXPECT_EQ(store.TrackCount, 20000);
-  EXPECT_EQ(store.TrackRecs[5].Pos.Lat, 5);
-  EXPECT_EQ(prompts.Texts(),
+};
+
+TEST(TrackStore, CapacityBoundary) {
+  Opened o(20000);
+  Fill(o.block, 2, 90000);
+  EXPECT_FALSE(o.store.InsertTrackRecs(o.block, 2, 5, "big.trt", o.prompts));
+  EXPECT_EQ(o.store.TrackCount, 20000);
+  EXPECT_EQ(o.store.TrackRecs[5].Pos.Lat, 5);
+  EXPECT_EQ(o.prompts.Texts(),
             std::vector<std::string>{"inserting: big.trt\r\nCombined files too long, will not process "});
-  EXPECT_EQ(prompts.shown[0].icon, Icon::Exclamation);
-  EXPECT_TRUE(store.InsertTrackRecs(block, 1, 20000, "one.trt", prompts));
-  EXPECT_EQ(store.TrackCount, 20001);
-  EXPECT_EQ(store.Line(20000), "L90000");
+  EXPECT_EQ(o.prompts.shown[0].icon, Icon::Exclamation);
+  EXPECT_TRUE(o.store.InsertTrackRecs(o.block, 1, 20000, "one.trt", o.prompts));
+  EXPECT_EQ(o.store.TrackCount, 20001);
+  EXPECT_EQ(o.store.Line(20000), "L90000");
 }
 
 TEST(TrackStore, DeleteRangesAndEdgeCases) {
-  TrackStore store;
-  TrackBlock block;
-  test::ScriptedPrompts prompts;
-  Fill(block, 6, 0);
-  ASSERT_TRUE(store.InsertTrackRecs(block, 6, 0, "a.trt", prompts));
+  Opened o(6);
   for (auto [row, count] : {std::pair{2, 0}, {2, -3}, {0, 1}, {6, 2}, {1, 2147483647}})
-    store.DeleteTrackRecs(row, count);  // nothing to delete, or beyond the points
-  EXPECT_EQ(Tags(store), "0:L0 1:L1 2:L2 3:L3 4:L4 5:L5 ");
-  store.DeleteTrackRecs(2, 2);  // rows 2 and 3: indices 1 and 2
-  EXPECT_EQ(Tags(store), "0:L0 3:L3 4:L4 5:L5 ");
-  store.DeleteTrackRecs(3, 2);  // the last two
-  EXPECT_EQ(Tags(store), "0:L0 3:L3 ");
+    o.store.DeleteTrackRecs(row, count);  // nothing to delete, or beyond the points
+  EXPECT_EQ(o.Tags(), "0:L0 1:L1 2:L2 3:L3 4:L4 5:L5 ");
+  o.store.DeleteTrackRecs(2, 2);  // rows 2 and 3: indices 1 and 2
+  EXPECT_EQ(o.Tags(), "0:L0 3:L3 4:L4 5:L5 ");
+  o.store.DeleteTrackRecs(3, 2);  // the last two
+  EXPECT_EQ(o.Tags(), "0:L0 3:L3 ");
 }
 
 }  // namespace
