@@ -215,7 +215,7 @@ TEST(TrtReader, UnreadableLinesSkippedAndReportedOnce) {
 
 TEST(TrtReader, TruncatesWhenALineRemainsAfterCapacity) {
   std::string full;
-  for (int32_t i = 0; i < kTrackCapacity; ++i) full += kLine + "\r\n";
+  for (int32_t i = 0; i < kTrackCapacity; ++i) full += "20080711 10:32:16,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
   for (const auto& [tail, message] : {std::pair{"", false}, {"/* after\r\n", true}, {"\r\n", true}}) {
     Rig rig;
     EXPECT_EQ(rig.Open("t.trt", full + tail).points, kTrackCapacity);
