@@ -87,14 +87,6 @@ TEST(Thinning, DeletesTheOthersInOnePassWithTheirLines) {
   EXPECT_EQ(sparse->TrackCount, 3);
 }
 
-TEST(Thinning, RetainKeepsPointsWithoutAnEntry) {
-  auto store = Track({0, 1, 2, 3, 4});
-  EXPECT_EQ(store->RetainTrackRecs({true, false, false}), 2);
-  ASSERT_EQ(store->TrackCount, 3);
-  EXPECT_EQ(store->Line(1), "L3");
-  EXPECT_EQ(store->Line(2), "L4");
-}
-
 TEST(DenseLog, MedianIntervalUnderFiveSecondsAndManyTackPoints) {
   struct Case {
     const char* what;
