@@ -28,7 +28,7 @@ std::vector<bool> ThinningKeeps(const TrackStore& store, int32_t seconds) {
     const double time = store.TrackRecs[static_cast<size_t>(i)].Time;
     if (!IsUsableTime(time)) continue;
     const int64_t t = WholeSeconds(time);
-    if (i > 0 && i < count - 1 && reference && t >= *reference && t - *reference < seconds) {
+    if (i > 0 && i < count - 1 && reference && t - *reference < seconds) {
       keep[static_cast<size_t>(i)] = false;
     } else {
       reference = t;

@@ -20,9 +20,7 @@ bool IsUsableTime(double time);
 // The points a thinning to `seconds` keeps: the first and the last point; every point whose time,
 // in whole seconds (rounded), lies at least `seconds` after the reference, the time of the last
 // kept point with a usable time; and every point without a usable time (which leaves the
-// reference where it is). A point whose time lies before the reference (the clock went back) is
-// kept and becomes the reference, so that no stretch of track is lost to the jump. Entry i belongs
-// to point i; TrackCount entries.
+// reference where it is). Entry i belongs to point i; TrackCount entries.
 std::vector<bool> ThinningKeeps(const TrackStore& store, int32_t seconds);
 
 // Thins the track in one pass: deletes every point ThinningKeeps does not keep. Returns the number

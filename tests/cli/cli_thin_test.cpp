@@ -79,7 +79,8 @@ TEST(CliThin, RealLogsShowTheirManoeuvres) {
   };
   const Case cases[] = {{"irene_2013-08-02_flensburg.trc", {"1322", "66", "52", "47"}},
                         {"irene_2008-07-11.trt", {"117", "69", "52", "47"}},
-                        {"irene_2008-06-04.trc", {"240", "43", "40", "35"}}};
+                        {"irene_2008-06-04.trc", {"240", "43", "40", "35"}},
+                        {"psaros33_2014-06-24.trt", {"648", "33", "28", "23"}}};
   for (const Case& c : cases) {
     const std::string file = real + "/" + c.log;
     EXPECT_EQ(Field(RunCli({"info", file}).out, "tack points"), c.tackPoints[0]) << c.log;
