@@ -29,7 +29,8 @@ void DrawWindPoint(PlotSurface& s, PosRec p, float speed, float direction, float
   double bx = p.Lon + 3 * mark * std::sin(theta) * stretch;
   double by = p.Lat + 3 * mark * std::cos(theta);
   double v = speed;
-  for (int barbs = 0; v > 0.1 && barbs < kMaxBarbs; ++barbs) {
+  // Compared as the 32-bit speed it is, so that 0.1 kn draws no barb.
+  for (int barbs = 0; static_cast<float>(v) > 0.1f && barbs < kMaxBarbs; ++barbs) {
     const double r = v - 10 * std::trunc(std::nearbyint(v) / 10);
     double length;
     if (r <= 2) {
