@@ -101,9 +101,10 @@ void PainterSurface::ApplyPen() {
   const DrawingState& s = State();
   // Like the window's own pens: wider lines are always solid, with round ends.
   const bool wide = s.width > 1;
-  QPen pen(Colour(penColour_), std::max(s.width, 1) * unitsPerPixel_);
+  thinPairs_ = rasterOps_ && s.width == 2;
+  QPen pen(Colour(penColour_), thinPairs_ ? 1 : std::max(s.width, 1) * unitsPerPixel_);
   pen.setStyle(!wide && s.style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-  pen.setCapStyle(wide ? Qt::RoundCap : Qt::FlatCap);
+  pen.setCapStyle(wide && !thinPairs_ ? Qt::RoundCap : Qt::FlatCap);
   pen.setCosmetic(unitsPerPixel_ == 1);
   painter_.setPen(pen);
   penDirty_ = false;
@@ -114,7 +115,15 @@ void PainterSurface::DrawSegment(QPointF a, QPointF b) {
   if (!Finite(a) || !Finite(b) ||
       !ClipSegment(a, b, QRectF(-margin, -margin, deviceWidth_ + 2 * margin, deviceHeight_ + 2 * margin)))
     return;
+  if (!thinPairs_) {
+    painter_.drawLine(a, b);
+    return;
+  }
+  // Two pixels wide on an image: two one-pixel lines side by side across the line's main
+  // direction, many times faster than a stroked outline for the track's thousands of segments.
+  const QPointF side = std::fabs(b.x() - a.x()) >= std::fabs(b.y() - a.y()) ? QPointF(0, 1) : QPointF(1, 0);
   painter_.drawLine(a, b);
+  painter_.drawLine(a + side, b + side);
 }
 
 void PainterSurface::DrawCircle(QPointF c, double r) {

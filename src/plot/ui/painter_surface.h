@@ -44,6 +44,7 @@ class PainterSurface : public PlotSurface {
   double unitsPerPixel_ = 1;                   // device pixels per screen pixel (15 twips)
   bool rasterOps_ = true;
   bool penDirty_ = true;
+  bool thinPairs_ = false;  // the pen is one pixel, lines are drawn twice for two
   Rgb penColour_;
 };
 
