@@ -53,28 +53,26 @@ void PlotSurface::SetForeColour(Rgb colour) {
   Emit(Kind::Fore, 0, 0, 0, 0, colour);
 }
 
+void PlotSurface::EmitValue(Kind kind, int32_t value) {
+  PlotCall call;
+  call.kind = kind;
+  call.value = value;
+  Draw(call);
+}
+
 void PlotSurface::SetLineWidth(int32_t pixels) {
   state_.width = pixels;
-  PlotCall call;
-  call.kind = Kind::Width;
-  call.value = pixels;
-  Draw(call);
+  EmitValue(Kind::Width, pixels);
 }
 
 void PlotSurface::SetLineStyle(LineStyle style) {
   state_.style = style;
-  PlotCall call;
-  call.kind = Kind::Style;
-  call.value = static_cast<int32_t>(style);
-  Draw(call);
+  EmitValue(Kind::Style, static_cast<int32_t>(style));
 }
 
 void PlotSurface::SetRasterMode(RasterMode mode) {
   state_.mode = mode;
-  PlotCall call;
-  call.kind = Kind::Mode;
-  call.value = static_cast<int32_t>(mode);
-  Draw(call);
+  EmitValue(Kind::Mode, static_cast<int32_t>(mode));
 }
 
 void PlotSurface::Point(double x, double y) {
@@ -90,22 +88,22 @@ void PlotSurface::LineTo(double x, double y, std::optional<Rgb> colour) {
   Emit(Kind::LineTo, x, y, fromX, fromY, colour.value_or(state_.fore));
 }
 
-void PlotSurface::Line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
+void PlotSurface::EmitBox(Kind kind, double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
   state_.x = x2;
   state_.y = y2;
-  Emit(Kind::Line, x1, y1, x2, y2, colour.value_or(state_.fore));
+  Emit(kind, x1, y1, x2, y2, colour.value_or(state_.fore));
+}
+
+void PlotSurface::Line(double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
+  EmitBox(Kind::Line, x1, y1, x2, y2, colour);
 }
 
 void PlotSurface::Rect(double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
-  state_.x = x2;
-  state_.y = y2;
-  Emit(Kind::Rect, x1, y1, x2, y2, colour.value_or(state_.fore));
+  EmitBox(Kind::Rect, x1, y1, x2, y2, colour);
 }
 
 void PlotSurface::FillRect(double x1, double y1, double x2, double y2, std::optional<Rgb> colour) {
-  state_.x = x2;
-  state_.y = y2;
-  Emit(Kind::Fill, x1, y1, x2, y2, colour.value_or(state_.fore));
+  EmitBox(Kind::Fill, x1, y1, x2, y2, colour);
 }
 
 void PlotSurface::Circle(double x, double y, double radius, Rgb colour) {

@@ -72,6 +72,9 @@ class PlotSurface {
 
  private:
   void Emit(PlotCall::Kind kind, double a, double b, double c, double d, Rgb colour);
+  void EmitValue(PlotCall::Kind kind, int32_t value);
+  // A call between two corners; the current point moves to the second.
+  void EmitBox(PlotCall::Kind kind, double x1, double y1, double x2, double y2, std::optional<Rgb> colour);
 
   double outerWidth_, outerHeight_, areaWidth_, areaHeight_;
   DrawingState state_;
