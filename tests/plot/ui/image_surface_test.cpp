@@ -123,6 +123,28 @@ TEST(ImageSurface, XorDrawnTwiceRestoresEveryPixel) {
   EXPECT_EQ(surface.Image(), before);
 }
 
+TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
+  auto t = KnownTrack();
+  ImageSurface surface(11850, 7000, kPixels);
+  PlotImage plot(surface, *t, 5);
+  const PosRec p = t->ProcRecs[5].Pos;
+  plot.view.MouseMove(0, false, p.Lon - 1, p.Lat - 1);
+  plot.view.MouseDown(kRightButton, false, p.Lon - 1, p.Lat - 1);
+  plot.view.MouseMove(0, false, p.Lon + 1, p.Lat + 1);
+  plot.view.MouseDown(kRightButton, false, p.Lon + 1, p.Lat + 1);
+  ASSERT_TRUE(plot.view.State().Zoomed);
+  for (int k = 0; k < 3; ++k) plot.view.KeyDown(kKeyDown, false);  // the view travels with the cursor
+  EXPECT_EQ(plot.view.State().CursorIndex, 8);
+  // The segment into point 8, whose ends lie far outside the view, crosses it in its colour.
+  const PosRec q = t->ProcRecs[8].Pos;
+  const QPointF d = surface.ToDevice(q.Lon - 0.5, q.Lat - 0.5);
+  bool seen = false;
+  for (int dy = -2; dy <= 2; ++dy)
+    for (int dx = -2; dx <= 2; ++dx)
+      seen |= surface.Image().pixel(static_cast<int>(d.x()) + dx, static_cast<int>(d.y()) + dy) == qRgb(255, 109, 103);
+  EXPECT_TRUE(seen);
+}
+
 TEST(PlotFont, IsDejaVuSans) { EXPECT_EQ(QFontInfo(PlotFont()).family(), "DejaVu Sans"); }
 
 }  // namespace
