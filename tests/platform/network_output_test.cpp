@@ -1,4 +1,10 @@
+#include <arpa/inet.h>
+#include <errno.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -25,6 +31,28 @@ bool PumpUntil(F done) {
   return done();
 }
 
+// A plain loopback client that reads only when asked; a small receive buffer makes it fill fast.
+int Connect(uint16_t port) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  const int small = 4096;
+  setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_port = htons(port);
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  return fd;
+}
+
+// Whether the server has closed the connection; what it sent before is read and dropped.
+bool Closed(int fd) {
+  char buf[65536];
+  ssize_t n;
+  while ((n = recv(fd, buf, sizeof buf, MSG_DONTWAIT)) > 0) {
+  }
+  return n == 0 || errno != EAGAIN;
+}
+
 // Records what goes through to the real output.
 class Tee : public NmeaOutput {
  public:
@@ -46,6 +74,7 @@ TEST(TcpServerOutput, EveryClientGetsTheStreamAndALeavingOneStopsNothing) {
   TcpServerOutput server("127.0.0.1", 0);
   std::string error;
   ASSERT_TRUE(server.Open(error)) << error;
+  EXPECT_EQ(server.Name(), "tcp://127.0.0.1:" + std::to_string(server.Port()));
   QTcpSocket a, b;
   a.connectToHost("127.0.0.1", server.Port());
   b.connectToHost("127.0.0.1", server.Port());
@@ -62,7 +91,7 @@ TEST(TcpServerOutput, EveryClientGetsTheStreamAndALeavingOneStopsNothing) {
   FixedClock clock(45000);
   Tee tee(server);
   NmeaSender sender{settings, false, tee, random, clock};
-  std::vector<ProcRec> recs(8);  // 13 ticks at 50 ms
+  std::vector<ProcRec> recs(8);  // 7 ticks at 50 ms
   for (int i = 0; i < 8; ++i) {
     recs[i].Pos = {3240000 + 50 * i, 600000};
     recs[i].uiSOG = 6;
@@ -77,7 +106,7 @@ TEST(TcpServerOutput, EveryClientGetsTheStreamAndALeavingOneStopsNothing) {
   size_t sentBeforeLeaving = 0;
   int ticks = 0;
   replay.onTick = [&](const ReplayTick&) {
-    if (++ticks == 6) {
+    if (++ticks == 4) {
       sentBeforeLeaving = tee.sent.size();
       PumpUntil([&] { return gotB.size() >= static_cast<qsizetype>(sentBeforeLeaving); });
       b.abort();
@@ -85,7 +114,7 @@ TEST(TcpServerOutput, EveryClientGetsTheStreamAndALeavingOneStopsNothing) {
     return true;
   };
   ASSERT_TRUE(RunReplay(replay, sender, error)) << error;
-  EXPECT_EQ(ticks, 13);
+  EXPECT_EQ(ticks, 7);
   ASSERT_TRUE(PumpUntil([&] { return gotA.size() >= static_cast<qsizetype>(tee.sent.size()); }));
   EXPECT_EQ(gotA.toStdString(), tee.sent);
   EXPECT_EQ(gotB.toStdString(), tee.sent.substr(0, sentBeforeLeaving));
@@ -95,6 +124,45 @@ TEST(TcpServerOutput, EveryClientGetsTheStreamAndALeavingOneStopsNothing) {
   EXPECT_FALSE(second.Open(error));
   EXPECT_EQ(error.rfind("Cannot listen on tcp://127.0.0.1:" + std::to_string(server.Port()) + ": ", 0), 0u)
       << error;
+}
+
+TEST(TcpServerOutput, BoundsClientsAndWhatAClientLeavesUntaken) {
+  TcpServerOutput server("127.0.0.1", 0);
+  std::vector<std::string> notices;
+  server.onNotice = [&](const std::string& text) { notices.push_back(text); };
+  std::string error;
+  ASSERT_TRUE(server.Open(error)) << error;
+  std::vector<int> fds{Connect(server.Port())};
+  server.WaitForClient();
+  EXPECT_EQ(server.Clients(), 1u);
+  for (size_t i = 1; i < TcpServerOutput::kMaxClients + 2; ++i) {
+    fds.push_back(Connect(server.Port()));
+    PumpUntil([&] { return server.Clients() == std::min(i + 1, TcpServerOutput::kMaxClients); });
+  }
+  ASSERT_TRUE(PumpUntil([&] { return Closed(fds[64]) && Closed(fds[65]); }));  // refused: closed at once
+  EXPECT_EQ(server.Clients(), 64u);
+  EXPECT_FALSE(Closed(fds[63]));
+  const std::string name = server.Name();
+  EXPECT_EQ(notices, std::vector<std::string>{name + ": 64 clients are served, further ones are refused"});
+
+  for (size_t i = 1; i < fds.size(); ++i) close(fds[i]);
+  const std::string chunk(1024, 'x');
+  for (int sent = 0; sent < 16384 && server.Clients() > 0; ++sent) server.Send(chunk, error);
+  EXPECT_EQ(server.Clients(), 0u);  // the first client never reads
+  ASSERT_EQ(notices.size(), 2u);
+  EXPECT_EQ(notices[1].rfind("tcp client 127.0.0.1:", 0), 0u) << notices[1];
+  EXPECT_NE(notices[1].find(" dropped: it has not taken the last 1 MiB of sentences"), std::string::npos);
+  EXPECT_TRUE(PumpUntil([&] { return Closed(fds[0]); }));
+  close(fds[0]);
+
+  const int late = Connect(server.Port());  // still accepting
+  ASSERT_TRUE(PumpUntil([&] { return server.Clients() == 1; }));
+  ASSERT_TRUE(server.Send("$GPRMC*00\r\n", error));
+  char buf[16];
+  pollfd p{late, POLLIN, 0};
+  ASSERT_TRUE(PumpUntil([&] { return poll(&p, 1, 0) == 1; }));
+  EXPECT_EQ(std::string(buf, static_cast<size_t>(read(late, buf, sizeof buf))), "$GPRMC*00\r\n");
+  close(late);
 }
 
 TEST(UdpOutput, OneDatagramPerSentence) {
