@@ -51,20 +51,19 @@ TEST(CliInfo, EditsApplyInTheOrderGiven) {
   const std::string zigzag = Sample("zigzag.trt"), one = Sample("one_point.trt");
   std::string err;
   EXPECT_EQ(Field(Info({zigzag, "--delete", "0-9"}, &err), "points"), "290");
-  EXPECT_EQ(err, "wakeline: Delete 10 Track Points, starting at 0\n");
+  EXPECT_EQ(err, "");  // the flags answer the questions
   EXPECT_EQ(Field(Info({zigzag, "--delete", "299"}, &err), "points"), "299");
-  EXPECT_EQ(err, "wakeline: Delete Track Point 299\n");
+  EXPECT_EQ(err, "");
   // one_point.trt holds zigzag's first point: inserting it after the last closes the loop
   const std::string closed = Info({zigzag, "--insert", "299:" + one, "--insert", "0:" + one}, &err);
   EXPECT_EQ(Field(closed, "points"), "302");
   EXPECT_EQ(Field(closed, "last"), "20210612 09:30:00 UTC");
-  EXPECT_EQ(err, "wakeline: INSERT FILE AFTER 299\nwakeline: INSERT FILE AFTER 0\n");
+  EXPECT_EQ(err, "");
   EXPECT_EQ(Field(Info({zigzag, "--insert", "5:" + Sample("anchor_wait.trt")}), "comments"), "6");
 
   auto run = RunCli({"info", zigzag, "--delete", "0-299", "--insert", "0:" + one});
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_EQ(run.err, "wakeline: Delete 300 Track Points, starting at 0\n"
-                     "wakeline: --insert after Trpt# 0: the track has no points\n");
+  EXPECT_EQ(run.err, "wakeline: --insert after Trpt# 0: the track has no points\n");
   for (const char* range : {"300", "5-3", "290-300"}) {
     run = RunCli({"info", zigzag, "--delete", range});
     EXPECT_EQ(run.exitCode, 2) << range;

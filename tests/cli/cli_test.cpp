@@ -114,7 +114,7 @@ TEST(CliMessages, TruncationAt20001AndCombinedCapacity) {
   run = RunCli({"info", full, "--insert", "5:" + one});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "wakeline: INSERT FILE AFTER 5\nwakeline: inserting: " + one +
+  EXPECT_EQ(run.err, "wakeline: inserting: " + one +
                          " / Combined files too long, will not process \n");
 }
 
