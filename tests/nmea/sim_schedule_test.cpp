@@ -49,9 +49,7 @@ TEST(SimSchedule, StepCountsAndIntervals) {
     Runner r({{0, 0}, {6, 0}, {6, c.seconds}}, c.rate);
     EXPECT_EQ(r.state.intervalMs, 100);  // the start
     const SimTickResult t = r.Tick();
-    EXPECT_EQ(t.kind, Kind::Point);
-    EXPECT_TRUE(t.cursorMoved);
-    EXPECT_EQ(t.record.Pos, r.recs[1].Pos);
+    EXPECT_TRUE(t.kind == Kind::Point && t.cursorMoved && t.record.Pos == r.recs[1].Pos);
     EXPECT_EQ(r.state.SimSteps, c.steps) << c.seconds << " s";
     EXPECT_EQ(r.state.intervalMs, c.intervalMs) << c.seconds << " s at rate " << c.rate;
   }
@@ -79,7 +77,9 @@ TEST(SimSchedule, TwoSecondPointsAtRate60AreSent33MsApartWithoutRepeats) {
     EXPECT_EQ(t.kind, Kind::Point);
     EXPECT_NE(t.record.Pos, last);
     last = t.record.Pos;
-    if (r.state.SimRunning) EXPECT_EQ(r.state.intervalMs, 33);  // 2000 / 60 = 33.3
+    if (r.state.SimRunning) {
+      EXPECT_EQ(r.state.intervalMs, 33);  // 2000 / 60 = 33.3
+    }
   }
   EXPECT_EQ(r.cursor, 5);
 }
