@@ -127,7 +127,8 @@ std::vector<std::string> JsonValues(const std::string& json, const std::string& 
 }
 
 TEST(CliReplayGpsd, UtcTimeAndDepthReadBackThroughAPty) {
-  const std::string gpsdProgram = access("/usr/sbin/gpsd", X_OK) == 0 ? "/usr/sbin/gpsd" : "gpsd";  // not every PATH has sbin
+  // Not every PATH holds sbin.
+  const std::string gpsdProgram = access("/usr/sbin/gpsd", X_OK) == 0 ? "/usr/sbin/gpsd" : "gpsd";
   if (system(("command -v " + gpsdProgram + " >/dev/null && command -v gpspipe >/dev/null").c_str()) != 0)
     GTEST_SKIP() << "gpsd and gpspipe are not installed (make deps installs gpsd and gpsd-clients)";
   test::TempDir dir;
