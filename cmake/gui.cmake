@@ -1,11 +1,12 @@
 # The desktop program: Qt Widgets windows over the core.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
-file(GLOB GUI_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/mainwin/*.cpp ${CMAKE_SOURCE_DIR}/src/plot/*.cpp ${CMAKE_SOURCE_DIR}/src/*/ui/*.cpp)
+file(GLOB GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/mainwin/*.cpp ${CMAKE_SOURCE_DIR}/src/*/ui/*.cpp)
+# The plot's surface is its own library (Qt Gui only); the window links it.
+list(FILTER GUI_SOURCES EXCLUDE REGEX "/src/plot/ui/")
 if(GUI_SOURCES)
   add_library(wakeline_gui STATIC ${GUI_SOURCES})
   target_include_directories(wakeline_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(wakeline_gui PUBLIC wakeline_core Qt6::Widgets)
+  target_link_libraries(wakeline_gui PUBLIC wakeline_core wakeline_plot_ui Qt6::Widgets)
   if(TARGET wakeline_platform)
     target_link_libraries(wakeline_gui PUBLIC wakeline_platform)
   endif()
