@@ -5,7 +5,7 @@ BUILD ?= build
 SUDO  := $(if $(filter 0,$(shell id -u)),,sudo)
 
 DEB_PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev \
-                qt6-base-dev qt6-serialport-dev fonts-dejavu-core gpsbabel xvfb xauth
+                qt6-base-dev qt6-serialport-dev fonts-dejavu-core gpsd gpsd-clients xvfb xauth
 
 .PHONY: deps build run test bench fuzz clean
 

@@ -1,13 +1,11 @@
 // One instrument burst (RMC, DBT, VHW, MWV) built, formatted and handed to an output.
 #include <benchmark/benchmark.h>
 
+#include "nmea/counting_output.h"
 #include "nmea/nmea_sentences.h"
 #include "nmea/send_point.h"
-#include "support/null_output.h"
 
 namespace {
-
-using wl::bench::NullOutput;
 
 wl::ProcRec Point() {
   wl::ProcRec r;
@@ -24,14 +22,14 @@ wl::ProcRec Point() {
 void Burst(benchmark::State& state, bool isTRT) {
   wl::SettingsValues settings;
   settings.nmeaOut = settings.depth = settings.vhw = settings.wind = true;
-  NullOutput out;
+  wl::CountingOutput out;
   wl::SeededRandom random(1);
   wl::FixedClock clock(45444.5);
   wl::NmeaSender sender{settings, isTRT, out, random, clock};
   const wl::ProcRec rec = Point();
   std::string error;
   for (auto _ : state) benchmark::DoNotOptimize(wl::SendPointNMEA(rec, sender, error));
-  state.counters["bytes/burst"] = static_cast<double>(out.bytes_) / static_cast<double>(state.iterations());
+  state.counters["bytes/burst"] = static_cast<double>(out.Bytes()) / static_cast<double>(state.iterations());
 }
 
 void BM_BurstTrt(benchmark::State& state) { Burst(state, true); }

@@ -6,10 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "nmea/counting_output.h"
 #include "nmea/replay_runner.h"
-#include "support/null_output.h"
-
-using wl::bench::NullOutput;
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i)
@@ -17,9 +15,9 @@ int main(int argc, char** argv) {
       std::printf("usage: %s (benchmark flags are accepted and ignored)\n", argv[0]);
       return 0;
     }
-  // 102 points, 30 s apart under way: the start tick (after 100 ms) sends point 1, then each of
-  // the 100 legs left takes two ticks (the step, then the point), 50 ms apart.
-  std::vector<wl::ProcRec> recs(102);
+  // 201 points, 30 s apart under way: the start tick (after 100 ms) sends point 1, then each of
+  // the 199 legs left takes one tick, 50 ms apart.
+  std::vector<wl::ProcRec> recs(201);
   for (size_t i = 0; i < recs.size(); ++i) {
     recs[i].Pos = {3240000 + 50 * static_cast<int32_t>(i), 600000};
     recs[i].uiSOG = 6;
@@ -27,7 +25,7 @@ int main(int argc, char** argv) {
   }
   wl::SettingsValues settings;
   settings.nmeaOut = settings.depth = settings.vhw = settings.wind = true;
-  NullOutput out;
+  wl::CountingOutput out;
   wl::SeededRandom random(1);
   wl::FixedClock clock(45444.5);
   wl::NmeaSender sender{settings, false, out, random, clock};

@@ -1,6 +1,7 @@
 #pragma once
-// The command line's prompts: messages and questions go to stderr as one line each; every
-// question is answered Yes.
+// The command line's prompts: messages go to stderr as one line each. Every question the command
+// line meets is one its flags have answered (--delete, --insert, --force): it is answered Yes
+// unshown, and a command that may not go on answers No itself.
 #include <string>
 
 #include "track/prompts.h"

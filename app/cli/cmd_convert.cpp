@@ -50,7 +50,7 @@ int RunConvert(std::vector<std::string>& args) {
     keep = [&p = *processed](int32_t i) { return p.ProcRecs[static_cast<size_t>(i)].TackFlag == kTackPoint; };
   }
 
-  // Without --force the overwrite question is answered No, unasked.
+  // Without --force the overwrite question is answered No.
   OverwritePrompts savePrompts(prompts, force);
   if (!SaveTrackFile(track->store, args[1], keep, savePrompts)) return kExitFileError;
   return kExitOk;

@@ -15,11 +15,9 @@ int RunNmea(std::vector<std::string>& args);
 
 constexpr CliCommand kNmea{
     "nmea",
-    "wakeline-cli nmea FILE [track options] [--index I | --all] [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
-    "                  [sentence options]\n"
+    "wakeline-cli nmea FILE [track options] [--index I | --all] [sentence options]\n"
     "  Writes to stdout the exact bytes (CR LF line ends) that one send of point I (default 0), or\n"
     "  of every point in order with --all, puts on the port: $GPRMC, then the sentences chosen.\n"
-    "  --clock fixes the computer clock that gives the sentence time (default: the clock now).\n"
     WL_NMEA_OPTIONS_HELP,
     RunNmea};
 const CliRegistrar registrar{kNmea};
@@ -35,6 +33,7 @@ int RunNmea(std::vector<std::string>& args) {
   const bool all = TakeFlag(args, "--all");
   if (all && index) return UsageError("nmea: --index and --all exclude each other");
   if (int rc = ExpectPositionals(args, 1, kNmea)) return rc;
+  if (int rc = CheckNmeaOptionsFor(args[0], nmea)) return rc;
 
   auto track = std::make_unique<LoadedTrack>();
   if (int rc = LoadTrack(args[0], options, *track, prompts)) return rc;
@@ -55,7 +54,7 @@ int RunNmea(std::vector<std::string>& args) {
   FixedClock fixedClock(nmea.clock.value_or(0));
   StdoutOutput out;
   NmeaSender sender{track->settings, track->store.IsTRT, out, random,
-                    nmea.clock ? static_cast<NmeaClock&>(fixedClock) : systemClock};
+                    nmea.clock ? static_cast<NmeaClock&>(fixedClock) : systemClock, track->store.TrueHeading};
   const int32_t last = all ? count - 1 : first;
   for (int32_t i = first; i <= last; ++i) {
     std::string error;

@@ -6,6 +6,7 @@
 
 #include "cli_command.h"
 #include "track/date_format.h"
+#include "track/track_reader.h"
 
 namespace wl::cli {
 namespace {
@@ -83,14 +84,19 @@ int ParseNmeaOptions(std::vector<std::string>& args, NmeaOptions& options) {
   std::vector<std::string> rest;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--dbt" || a == "--vhw" || a == "--checksum-all") {
-      (a == "--dbt" ? options.dbt : a == "--vhw" ? options.vhw : options.checksumAll) = true;
+    if (a == "--dbt" || a == "--vhw" || a == "--heading" || a == "--true-wind" || a == "--checksum-all" ||
+        a == "--checksum-gp-only") {
+      options.dbt |= a == "--dbt";
+      options.vhw |= a == "--vhw";
+      options.heading |= a == "--heading";
+      options.trueWind |= a == "--true-wind";
+      if (a.rfind("--checksum", 0) == 0) options.checksumAll = a == "--checksum-all";
       continue;
     }
     const SimValueOption* sim = nullptr;
     for (const auto& s : kSimValues)
       if (a == s.flag) sim = &s;
-    if (!sim && a != "--wind" && a != "--clock" && a != "--seed") {
+    if (!sim && a != "--wind" && a != "--clock" && a != "--seed" && a != "--time-source") {
       rest.push_back(a);
       continue;
     }
@@ -111,6 +117,10 @@ int ParseNmeaOptions(std::vector<std::string>& args, NmeaOptions& options) {
       else if (value == "vwr") options.wind = WindSentence::VWR;
       else if (value == "mwd") options.wind = WindSentence::MWD;
       else return UsageError("--wind needs mwv, vwr or mwd, not \"" + value + "\"");
+    } else if (a == "--time-source") {
+      if (value != "now" && value != "track")
+        return UsageError("--time-source needs now or track, not \"" + value + "\"");
+      options.timeSource = value == "now" ? NmeaTimeSource::Now : NmeaTimeSource::Track;
     } else if (a == "--clock") {
       double days = 0;
       if (!ClockText(value, days))
@@ -126,11 +136,21 @@ int ParseNmeaOptions(std::vector<std::string>& args, NmeaOptions& options) {
   return kExitOk;
 }
 
+int CheckNmeaOptionsFor(const std::string& file, const NmeaOptions& options) {
+  if (LowerTail(file, 4) != ".trc") return kExitOk;
+  if (options.heading) return UsageError("--heading: a .trc track records no heading");
+  if (options.trueWind) return UsageError("--true-wind: a .trc track records no true wind");
+  return kExitOk;
+}
+
 void ApplyNmeaOptions(const NmeaOptions& o, SettingsValues& s) {
   s.nmeaOut = true;
   s.depth = o.dbt;
   s.vhw = o.vhw;
+  s.sendHeading = o.heading;
+  s.sendTrueWind = o.trueWind;
   s.checksumAll = o.checksumAll;
+  s.timeSource = o.timeSource;
   s.wind = o.wind.has_value();
   if (o.wind) s.windSentence = *o.wind;
   auto set = [](std::string& text, const std::optional<std::string>& value) {

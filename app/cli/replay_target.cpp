@@ -2,9 +2,7 @@
 
 #include <charconv>
 
-#include "platform/serial_output.h"
 #include "platform/stdout_output.h"
-#include "platform/tcp_output.h"
 #include "platform/udp_output.h"
 
 namespace wl::cli {
@@ -24,9 +22,12 @@ bool SplitHostPort(std::string_view text, std::string& host, uint16_t& port) {
 
 }  // namespace
 
-std::unique_ptr<NmeaOutput> MakeReplayTarget(const std::string& target, const PortProperties& port,
-                                            std::string& error) {
-  if (target == "-") return std::make_unique<StdoutOutput>();
+ReplayTarget MakeReplayTarget(const std::string& target, const PortProperties& port, std::string& error) {
+  ReplayTarget made;
+  if (target == "-") {
+    made.output = std::make_unique<StdoutOutput>();
+    return made;
+  }
   for (std::string_view scheme : {"tcp://", "udp://"}) {
     if (target.compare(0, scheme.size(), scheme) != 0) continue;
     std::string host;
@@ -34,12 +35,21 @@ std::unique_ptr<NmeaOutput> MakeReplayTarget(const std::string& target, const Po
     if (!SplitHostPort(std::string_view(target).substr(scheme.size()), host, number) ||
         (number == 0 && scheme == "udp://")) {
       error = "--to " + target + ": needs " + std::string(scheme) + "HOST:PORT";
-      return nullptr;
+      return made;
     }
-    if (scheme == "tcp://") return std::make_unique<TcpServerOutput>(host, number);
-    return std::make_unique<UdpOutput>(host, number);
+    if (scheme == "udp://") {
+      made.output = std::make_unique<UdpOutput>(host, number);
+      return made;
+    }
+    auto tcp = std::make_unique<TcpServerOutput>(host, number);
+    made.tcp = tcp.get();
+    made.output = std::move(tcp);
+    return made;
   }
-  return std::make_unique<SerialOutput>(target, port);
+  auto serial = std::make_unique<SerialOutput>(target, port);
+  made.serial = serial.get();
+  made.output = std::move(serial);
+  return made;
 }
 
 }  // namespace wl::cli

@@ -1,23 +1,23 @@
 #pragma once
-// The computer clock as the sentences read it: local date and time as a day count.
+// The computer clock as the sentences read it: UTC date and time as a day count.
 namespace wl {
 
 class NmeaClock {
  public:
   virtual ~NmeaClock() = default;
-  virtual double LocalNow() = 0;
+  virtual double UtcNow() = 0;
 };
 
-// The system clock in the local time zone, whole seconds.
+// The system clock, whole seconds.
 class SystemClock : public NmeaClock {
  public:
-  double LocalNow() override;
+  double UtcNow() override;
 };
 
 class FixedClock : public NmeaClock {
  public:
   explicit FixedClock(double days) : days_(days) {}
-  double LocalNow() override { return days_; }
+  double UtcNow() override { return days_; }
   void Set(double days) { days_ = days; }
 
  private:

@@ -9,7 +9,7 @@
 namespace wl {
 namespace {
 
-void Number(std::string& out, double value, std::string_view pattern) { AppendNumber(out, value, pattern, '.'); }
+void Number(std::string& out, float value, std::string_view pattern) { AppendNumber(out, value, pattern, '.'); }
 
 std::string Closed(std::string s, bool checksumAll) {
   s += NMEA_Endline(s, checksumAll);
@@ -35,7 +35,7 @@ float RelAngle(double a, double b) {
   return static_cast<float>(d);
 }
 
-std::string BuildRMC(double time, PosRec pos, double sog, double cog, bool checksumAll) {
+std::string BuildRMC(double time, PosRec pos, float sog, float cog, bool checksumAll) {
   std::string s = "$GPRMC,";
   AppendDate(s, time, "HHMMSS");
   s += ",A,";
@@ -52,14 +52,14 @@ std::string BuildRMC(double time, PosRec pos, double sog, double cog, bool check
   return Closed(std::move(s), checksumAll);
 }
 
-std::string BuildDBT(double depth, bool checksumAll) {
-  std::string s = "$STDBT,,,";
+std::string BuildDBT(float depth, bool checksumAll) {
+  std::string s = "$STDBT,,f,";
   Number(s, depth, "0000.0");
-  s += ",M";
+  s += ",M,,F";
   return Closed(std::move(s), checksumAll);
 }
 
-std::string BuildVHW(double heading, double speed, bool checksumAll) {
+std::string BuildVHW(float heading, float speed, bool checksumAll) {
   std::string s = "$STVHW,,,";
   Number(s, heading, "000.0");
   s += ",M,";
@@ -68,7 +68,7 @@ std::string BuildVHW(double heading, double speed, bool checksumAll) {
   return Closed(std::move(s), checksumAll);
 }
 
-std::string BuildMWV(double angle, std::string_view reference, double speed, std::string_view unit,
+std::string BuildMWV(float angle, std::string_view reference, float speed, std::string_view unit,
                      bool checksumAll) {
   std::string s = "$WIMWV,";
   Number(s, angle, "00.0");
@@ -82,7 +82,7 @@ std::string BuildMWV(double angle, std::string_view reference, double speed, std
   return Closed(std::move(s), checksumAll);
 }
 
-std::string BuildVWR(double angle, double knots, double metresPerSecond, double kmPerHour, bool checksumAll) {
+std::string BuildVWR(float angle, float knots, float metresPerSecond, float kmPerHour, bool checksumAll) {
   std::string s = "$STVWR,";
   Number(s, std::fabs(angle), "000.0");
   s += angle < 0 ? ",L," : ",R,";
@@ -92,6 +92,13 @@ std::string BuildVWR(double angle, double knots, double metresPerSecond, double 
   s += ",m,";
   Number(s, kmPerHour, "000.0");
   s += ",K";
+  return Closed(std::move(s), checksumAll);
+}
+
+std::string BuildHeading(float heading, bool isTrue, bool checksumAll) {
+  std::string s = isTrue ? "$HEHDT," : "$HCHDG,";
+  Number(s, heading, "000.0");
+  s += isTrue ? ",T" : ",,,,";
   return Closed(std::move(s), checksumAll);
 }
 

@@ -1,7 +1,6 @@
 #include "nmea/send_point.h"
 
 #include "nmea/nmea_sentences.h"
-#include "track/local_time.h"
 #include "track/number_parser.h"
 
 namespace wl {
@@ -13,13 +12,8 @@ double Varied(double value, double pct, double r) { return value + value * (r - 
 // A variation given in percent of 360°.
 double DegreesVariation(double pct, double r) { return pct * (r - 0.5) * 3.6; }
 
-// The clock moved by the time offset for TRT files (back unless the sign box is set); the date
-// moves with it.
-double SentenceTime(const NmeaSender& sender) {
-  double now = sender.clock.LocalNow();
-  if (!sender.isTRT) return now;
-  double offset = TimeOffsetDays(sender.settings.txtTimeOffset);
-  return sender.settings.timeOffsetSign ? now + offset : now - offset;
+double SentenceTime(const ProcRec& rec, NmeaSender& sender) {
+  return sender.settings.timeSource == NmeaTimeSource::Track ? rec.Time : sender.clock.UtcNow();
 }
 
 }  // namespace
@@ -32,12 +26,12 @@ bool SendPointNMEA(const ProcRec& rec, NmeaSender& sender, std::string& error) {
   auto send = [&](const std::string& sentence) { return sender.output.Send(sentence, error); };
   auto draw = [&] { return sender.random.Next(); };
 
-  if (!send(BuildRMC(SentenceTime(sender), rec.Pos, rec.uiSOG, rec.uiCOG, all))) return false;
+  if (!send(BuildRMC(SentenceTime(rec, sender), rec.Pos, rec.uiSOG, rec.uiCOG, all))) return false;
 
   if (set.depth) {
     double depth = rec.Depth / 10.0;
     if (!sender.isTRT) depth = ParseNumber(set.dpt) * (1 + ParseNumber(set.dptVar) * (draw() - 0.5) / 100);
-    if (!send(BuildDBT(depth, all))) return false;
+    if (!send(BuildDBT(static_cast<float>(depth), all))) return false;
   }
 
   if (set.vhw) {
@@ -46,27 +40,37 @@ bool SendPointNMEA(const ProcRec& rec, NmeaSender& sender, std::string& error) {
       heading = rec.uiCOG + DegreesVariation(ParseNumber(set.hdgVar), draw());
       speed = Varied(ParseNumber(set.logSpd), ParseNumber(set.logSpdVar), draw());
     }
-    if (!send(BuildVHW(heading, speed, all))) return false;
+    if (!send(BuildVHW(static_cast<float>(heading), static_cast<float>(speed), all))) return false;
   }
 
-  if (!set.wind) return true;
-  if (set.windSentence == WindSentence::MWV) {
-    if (sender.isTRT) return send(BuildMWV(rec.AWA, "R", rec.AWS, "N", all));
-    double angle =
-        RelAngle(ParseNumber(set.windDir), rec.uiCOG) + DegreesVariation(ParseNumber(set.windDirVar), draw());
-    double speed = Varied(ParseNumber(set.windSpd), ParseNumber(set.windSpdVar), draw());
-    return send(BuildMWV(angle, "T", speed, "N", all));
+  if (sender.isTRT && set.sendHeading && !send(BuildHeading(rec.HDG, sender.trueHeading, all))) return false;
+
+  if (set.wind && set.windSentence == WindSentence::MWV) {
+    std::string mwv;
+    if (sender.isTRT) {
+      mwv = BuildMWV(rec.AWA, "R", rec.AWS, "N", all);
+    } else {
+      double angle =
+          RelAngle(ParseNumber(set.windDir), rec.uiCOG) + DegreesVariation(ParseNumber(set.windDirVar), draw());
+      double speed = Varied(ParseNumber(set.windSpd), ParseNumber(set.windSpdVar), draw());
+      mwv = BuildMWV(static_cast<float>(angle), "T", static_cast<float>(speed), "N", all);
+    }
+    if (!send(mwv)) return false;
   }
-  if (set.windSentence == WindSentence::VWR) {
+  if (set.wind && set.windSentence == WindSentence::VWR) {
     double angle = rec.AWA, knots = rec.AWS;
     if (!sender.isTRT) {
       knots = Varied(ParseNumber(set.windSpd), ParseNumber(set.windSpdVar), draw());
       angle =
           RelAngle(ParseNumber(set.windDir), rec.uiCOG) + DegreesVariation(ParseNumber(set.windDirVar), draw());
     }
-    return send(BuildVWR(angle, knots, knots * 1854 / 3600, knots * 1.854, all));
+    if (!send(BuildVWR(static_cast<float>(angle), static_cast<float>(knots), static_cast<float>(knots * 1854 / 3600),
+                       static_cast<float>(knots * 1.854), all)))
+      return false;
   }
-  return true;  // MWD: no wind sentence
+  // MWD: no wind sentence.
+
+  return !(sender.isTRT && set.sendTrueWind) || send(BuildMWV(rec.TWA, "T", rec.TWS, "N", all));
 }
 
 }  // namespace wl

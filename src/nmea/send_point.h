@@ -11,17 +11,20 @@
 namespace wl {
 
 // What a send reads at the moment it runs. isTRT selects recorded instrument values over the
-// simulated ones and applies the time offset to the sentence time.
+// simulated ones and allows the recorded heading and true wind; trueHeading: the track's headings
+// are true ones (the store's TrueHeading).
 struct NmeaSender {
   const SettingsValues& settings;
   bool isTRT;
   NmeaOutput& output;
   UniformRandom& random;
   NmeaClock& clock;
+  bool trueHeading = false;
 };
 
 // Opens the output on first use. Returns false with error (naming the device and the reason)
 // when the output cannot be opened or written; the remaining sentences are then not sent.
+// Burst order: RMC, DBT, VHW, heading, the chosen wind sentence, the true wind.
 bool SendPointNMEA(const ProcRec& rec, NmeaSender& sender, std::string& error);
 
 }  // namespace wl

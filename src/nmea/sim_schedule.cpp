@@ -67,6 +67,9 @@ ProcRec InterpolateProcRec(const ProcRec& a, const ProcRec& b, double t) {
   r.AWA = a.AWA;
   r.WaterS = a.WaterS;
   r.Depth = a.Depth;
+  r.HDG = a.HDG;
+  r.TWA = a.TWA;
+  r.TWS = a.TWS;
   return r;
 }
 
@@ -79,7 +82,8 @@ SimTickResult SimTick(SimState& s, int32_t& cursor, const ProcRec* recs, int32_t
   rate = std::clamp(rate, 15, 600);
   cursor = std::clamp(cursor, 0, count - 1);
 
-  if (s.SimStep < s.SimSteps) {
+  // The last step of a leg is the next point itself, sent by the tick that moves the cursor.
+  if (s.SimStep < s.SimSteps - 1) {
     if (cursor + 1 < count) {
       ++s.SimStep;
       out.kind = SimTickResult::Kind::Interpolated;

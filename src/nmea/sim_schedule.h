@@ -18,7 +18,7 @@ struct SimState {
 void SetSimulation(SimState& state, bool on);
 
 // A ProcRec between a and b at fraction t: time and position interpolated, a's speeds, courses,
-// wind and depth, every other field zero.
+// heading, wind and depth, every other field zero.
 ProcRec InterpolateProcRec(const ProcRec& a, const ProcRec& b, double t);
 
 struct SimTickResult {
@@ -28,7 +28,8 @@ struct SimTickResult {
 };
 
 // One timer tick over recs[0 .. count-1]. cursor is the plot's cursor index, moved on to the next
-// point (never past the last) when a leg is done. rate: track time runs this many times faster
+// point (never past the last) when a leg is done. A leg of d seconds under way is split into
+// steps of at most 30 s: the positions in between, then the next point, d / rate seconds in all. rate: track time runs this many times faster
 // than real time (kept within 15..600). Afterwards state.intervalMs is the next interval, 0 when
 // the replay has ended.
 SimTickResult SimTick(SimState& state, int32_t& cursor, const ProcRec* recs, int32_t count, int32_t rate);

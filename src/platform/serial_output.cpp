@@ -1,9 +1,26 @@
 #include "platform/serial_output.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace wl {
 namespace {
+
+// Something that exists but is no terminal: a file, a folder, /dev/null.
+bool IsOtherThanTerminal(const std::string& device) {
+  const std::string path = device.find('/') == std::string::npos ? "/dev/" + device : device;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  if (!S_ISCHR(st.st_mode)) return true;
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool terminal = ::isatty(fd) == 1;
+  ::close(fd);
+  return !terminal;
+}
 
 QSerialPort::Parity ToQt(LineSettings::Parity p) {
   switch (p) {
@@ -57,7 +74,8 @@ bool SerialOutput::Open(std::string& error) {
   port_.setFlowControl(FlowControl(properties_.Handshaking));
   port_.setReadBufferSize(std::max<int16_t>(properties_.InBufferSize, 0));
   if (!port_.open(QIODevice::WriteOnly)) {
-    error = Failure("Cannot open", port_.errorString().toStdString());
+    error = IsOtherThanTerminal(device_) ? device_ + " is not a serial port"
+                                         : Failure("Cannot open", port_.errorString().toStdString());
     return false;
   }
   // Modem lines a device may not have (a pty has none): not a reason to refuse the port.

@@ -1,16 +1,35 @@
 #include "platform/tcp_output.h"
 
+#include <QDeadlineTimer>
 #include <algorithm>
 
 #include "platform/host_address.h"
 
 namespace wl {
+namespace {
 
-TcpServerOutput::TcpServerOutput(std::string host, uint16_t port) : host_(std::move(host)), port_(port) {}
+// Clients only listen: what they send is not kept beyond this.
+constexpr qint64 kReadBufferBytes = 4096;
+
+std::string Peer(const QTcpSocket& c) {
+  return c.peerAddress().toString().toStdString() + ":" + std::to_string(c.peerPort());
+}
+
+}  // namespace
+
+TcpServerOutput::TcpServerOutput(std::string host, uint16_t port) : host_(std::move(host)), port_(port) {
+  // Accepting as clients arrive keeps the listening socket's queue empty between sends.
+  QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { AcceptPending(); });
+}
 
 TcpServerOutput::~TcpServerOutput() { Close(); }
 
 uint16_t TcpServerOutput::Port() const { return server_.serverPort(); }
+
+std::string TcpServerOutput::Name() const {
+  const bool v6 = host_.find(':') != std::string::npos;
+  return "tcp://" + (v6 ? "[" + host_ + "]" : host_) + ":" + std::to_string(Port());
+}
 
 bool TcpServerOutput::IsOpen() const { return server_.isListening(); }
 
@@ -24,17 +43,40 @@ bool TcpServerOutput::Open(std::string& error) {
 }
 
 void TcpServerOutput::Close() {
-  // What a slow client has not taken yet still goes out before the connection ends.
+  // What a slow client has not taken yet still goes out before the connection ends, within a second
+  // for all clients together.
+  const QDeadlineTimer deadline(1000);
   for (auto& c : clients_)
-    if (c->state() == QAbstractSocket::ConnectedState && c->bytesToWrite() > 0) c->waitForBytesWritten(1000);
+    while (c->state() == QAbstractSocket::ConnectedState && c->bytesToWrite() > 0 && !deadline.hasExpired() &&
+           c->waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+    }
   clients_.clear();
   server_.close();
 }
 
+void TcpServerOutput::WaitForClient() {
+  AcceptPending();
+  while (clients_.empty() && server_.waitForNewConnection(-1)) AcceptPending();
+}
+
+void TcpServerOutput::Notice(const std::string& text) {
+  if (onNotice) onNotice(text);
+}
+
 void TcpServerOutput::AcceptPending() {
-  while (QTcpSocket* client = server_.nextPendingConnection()) {
+  std::erase_if(clients_, [](const auto& c) { return c->state() != QAbstractSocket::ConnectedState; });
+  while (QTcpSocket* pending = server_.nextPendingConnection()) {
+    std::unique_ptr<QTcpSocket> client(pending);
     client->setParent(nullptr);  // owned here, not by the server
-    clients_.emplace_back(client);
+    if (clients_.size() >= kMaxClients) {
+      client->abort();
+      if (!refusalNoticed_)
+        Notice(Name() + ": " + std::to_string(kMaxClients) + " clients are served, further ones are refused");
+      refusalNoticed_ = true;
+      continue;
+    }
+    client->setReadBufferSize(kReadBufferBytes);
+    clients_.push_back(std::move(client));
   }
 }
 
@@ -44,7 +86,10 @@ bool TcpServerOutput::Send(std::string_view bytes, std::string&) {
     if (c->state() != QAbstractSocket::ConnectedState) return true;
     if (c->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) return true;
     c->flush();
-    return false;
+    if (c->bytesToWrite() <= kMaxBacklog) return false;
+    Notice("tcp client " + Peer(*c) + " dropped: it has not taken the last 1 MiB of sentences");
+    c->abort();
+    return true;
   });
   return true;
 }

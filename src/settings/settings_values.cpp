@@ -123,7 +123,7 @@ SettingsValues LoadSettingsValues(SettingsStore& store, float screenWidth, float
   s.FlagWindTWA = store.Get(kSection, "FlagWindHeading", "TWA") == "TWA";
   if (!s.FlagWindTWA) store.Save(kSection, "FlagWindHeading", "AWA");
 
-  s.checksumAll = ReadBoolText(store.Get(kSection, "NMEAChecksumAll", "False"), false);
+  s.checksumAll = ReadBoolText(store.Get(kSection, "NMEAChecksumAll", "True"), true);
   return s;
 }
 

@@ -11,6 +11,8 @@
 namespace wl {
 
 enum class WindSentence { MWV, MWD, VWR };
+// Where the sentence time comes from: the computer clock (UTC) or the point's recorded time.
+enum class NmeaTimeSource { Now, Track };
 
 struct WindowGeometry {
   float left = 0, top = 0, width = 11850, height = 7000;  // twips
@@ -49,7 +51,10 @@ struct SettingsValues {
   WindSentence windSentence = WindSentence::MWV;
   std::string windDir = "270", windSpd = "15", logSpd = "0", dpt = "5";
   std::string windDirVar = "2", windSpdVar = "5", hdgVar = "2", logSpdVar = "5", dptVar = "2";
-  bool checksumAll = false;  // a checksum on every sentence, not only "$GP" ones
+  bool checksumAll = true;  // a checksum on every sentence, else only on "$GP" ones
+  NmeaTimeSource timeSource = NmeaTimeSource::Now;
+  bool sendHeading = false;   // .trt: the recorded heading as HDT (true) or HDG (magnetic)
+  bool sendTrueWind = false;  // .trt: the recorded true wind as MWV
 
   // The reader's view of the live values; the text views stay valid while this object does.
   ReaderSettings Reader(bool repairHeading) const;

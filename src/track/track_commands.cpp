@@ -68,6 +68,12 @@ bool DeleteTrackPoints(TrackStore& store, int32_t first, int32_t num, Prompts& p
 }
 
 bool SaveTrackFile(TrackStore& store, const std::string& fileName, const PointFilter& keep, Prompts& prompts) {
+  // An empty file in place of the target would lose it for nothing; a selection of no points
+  // (no tack points) is still written.
+  if (store.TrackCount == 0) {
+    prompts.ShowMessage("nothing to save: the track has no points", Icon::Exclamation);
+    return false;
+  }
   std::error_code ec;
   if (std::filesystem::exists(fileName, ec) &&
       !prompts.AskYesNo(fileName + " exists, do you want to overwite ?", Icon::Exclamation, true)) {

@@ -38,8 +38,9 @@ std::string DeleteQuestion(int32_t first, int32_t num);
 // held points (an empty track included) asks nothing and changes nothing. Sets DataChanged.
 bool DeleteTrackPoints(TrackStore& store, int32_t first, int32_t num, Prompts& prompts);
 
-// Save: an existing file is replaced only when the user confirms. Returns whether the file was
-// written; only then is DataChanged cleared (a refused or failed write keeps the input name too).
+// Save: a track of no points is refused; an existing file is replaced only when the user
+// confirms. Returns whether the file was written; only then is DataChanged cleared (a refused or
+// failed write keeps the input name too).
 bool SaveTrackFile(TrackStore& store, const std::string& fileName, const PointFilter& keep, Prompts& prompts);
 
 }  // namespace wl

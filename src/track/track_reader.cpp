@@ -17,28 +17,35 @@ namespace wl {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
+constexpr const char* kNotRegular = "it is not a regular file";
 
 // Larger than any track: 20001 logger lines take about 2 MB.
 constexpr size_t kMaxTrtBytes = size_t{1} << 30;
 
 // Reads a regular file in one go. At most maxBytes are read; a longer file is cut there when
-// cut is set and refused otherwise. On failure gives the system's reason.
+// cut is set and refused otherwise. On failure gives the reason.
 bool ReadFileBytes(const std::string& fileName, size_t maxBytes, bool cut, std::string& bytes, std::string& reason) {
-  // Non-blocking, so that a pipe with no writer cannot hang the open.
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  // Devices and pipes never end or never start; opening one may already act on it.
+  struct stat st {};
+  if (::stat(fileName.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    reason = kNotRegular;
+    return false;
+  }
+  // Non-blocking, so that a pipe put in place since cannot hang the open.
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) {
     reason = std::strerror(errno);
     return false;
   }
   const size_t limit = cut ? maxBytes : maxBytes + 1;
   int err = 0;
-  struct stat st {};
+  bool regular = true;
   if (::fstat(fd, &st) != 0) {
     err = errno;
   } else if (S_ISDIR(st.st_mode)) {
     err = EISDIR;
   } else if (!S_ISREG(st.st_mode)) {
-    err = EINVAL;  // devices and pipes never end or never start
+    regular = false;
   } else if (!cut && static_cast<uintmax_t>(st.st_size) > maxBytes) {
     err = EFBIG;
   } else {
@@ -66,8 +73,8 @@ bool ReadFileBytes(const std::string& fileName, size_t maxBytes, bool cut, std::
     }
   }
   ::close(fd);
-  if (err != 0) {
-    reason = std::strerror(err);
+  if (err != 0 || !regular) {
+    reason = regular ? std::strerror(err) : kNotRegular;
     bytes.clear();
     return false;
   }

@@ -1,154 +1,211 @@
-// wakeline-cli replay into a real pty at full rate; gpsbabel decodes the stream as an independent
-// NMEA reader.
+// wakeline-cli replay end to end: through a pty into gpsd, and to a TCP client.
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cmath>
-#include <cstdio>
-#include <ctime>
+#include <atomic>
 #include <future>
+#include <thread>
 
 #include "cli_util.h"
 
 namespace wl {
 namespace {
 
-// Six points 30 s apart: two legs north, two east, one north-east, about 6 kn.
-const char* kTrack =
-    "/* pty replay */\r\n"
-    "20240601 10:00:00,54.000000,10.000000,6,0,0,0,11.1,0,0.5,0,5,6,0,0,5.9\r\n"
-    "20240601 10:00:30,54.000833,10.000000,6,0,0,0,11.2,0,0.5,0,5,6,0,0,5.9\r\n"
-    "20240601 10:01:00,54.001667,10.000000,6,0,0,0,11.3,0,0.5,0,5,6,0,0,5.9\r\n"
-    "20240601 10:01:30,54.001667,10.001417,6,1.5708,0,0,11.4,0,0.5,0,5,6,0,0,5.9\r\n"
-    "20240601 10:02:00,54.001667,10.002833,6,1.5708,0,0,11.5,0,0.5,0,5,6,0,0,5.9\r\n"
-    "20240601 10:02:30,54.002250,10.003833,6,0.7854,0,0,11.6,0,0.5,0,5,6,0,0,5.9\r\n";
+const std::string kClock = "2024-06-01 10:00:00";  // gpsd reads dates before 2019 as a later GPS week
 
-struct Rmc {
-  double lat, lon, knots, course;
-  std::string time, date;
+// Twelve points 30 s apart, about 6 kn north, depth 5.0, 5.1, ... m.
+std::string NorthTrack() {
+  std::string t;
+  for (int i = 0; i < 12; ++i) {
+    char line[128];
+    std::snprintf(line, sizeof line, "20240601 10:%02d:%02d,%.6f,10.000000,6,0,0,0,%.1f,0,0.5,0,5,6,0,0,5.9\r\n",
+                  i / 2, i % 2 * 30, 54 + 0.000833 * i, 5 + 0.1 * i);
+    t += line;
+  }
+  return t;
+}
+
+struct Pty {
+  Pty() {
+    EXPECT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    name = ttyname(slave);
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+  }
+  ~Pty() {
+    close(master);
+    close(slave);
+  }
+  int master = -1, slave = -1;
+  std::string name;
 };
 
-std::vector<std::string> Split(const std::string& s, char sep) {
-  std::vector<std::string> out;
-  std::istringstream in(s);
-  for (std::string f; std::getline(in, f, sep);) out.push_back(f);
-  if (!s.empty() && s.back() == sep) out.emplace_back();
-  return out;
-}
+// A program run in the background with its output in a file; ended and reaped whatever happens.
+class Child {
+ public:
+  Child(std::vector<std::string> args, const std::string& output) {
+    pid_ = fork();
+    if (pid_ != 0) return;
+    const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), in = open("/dev/null", O_RDONLY);
+    dup2(in, 0);
+    dup2(out, 1);
+    dup2(out, 2);
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  ~Child() { Stop(); }
+  // Whether it has ended by itself within ms.
+  bool Wait(int ms) {
+    for (int waited = 0; pid_ > 0; waited += 10) {
+      if (waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;
+      else if (waited >= ms) return false;
+      else usleep(10000);
+    }
+    return true;
+  }
+  void Stop() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    if (Wait(1000)) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
 
-// Checks the checksum of a "$GP" sentence (without CR LF) and decodes its fields.
-Rmc DecodeRmc(const std::string& s) {
-  const size_t star = s.find('*');
-  unsigned c = 0;
-  for (size_t i = 1; i < star; ++i) c ^= static_cast<unsigned char>(s[i]);
-  char hex[3];
-  std::snprintf(hex, sizeof hex, "%02X", c);
-  EXPECT_EQ(s.substr(star + 1), hex) << s;
-  const auto f = Split(s.substr(0, star), ',');
-  EXPECT_EQ(f.size(), 12u) << s;
-  auto deg = [](const std::string& v, int d) { return std::stod(v.substr(0, d)) + std::stod(v.substr(d)) / 60; };
-  return {deg(f[3], 2) * (f[4] == "S" ? -1 : 1), deg(f[5], 3) * (f[6] == "W" ? -1 : 1), std::stod(f[7]),
-          std::stod(f[8]), f[1], f[9]};
-}
+ private:
+  pid_t pid_ = -1;
+};
 
-// The value of <tag>...</tag> or of name="..." after position at.
-std::string Tag(const std::string& xml, const std::string& tag, size_t at) {
-  const size_t open = xml.find("<" + tag + ">", at) + tag.size() + 2;
-  return xml.substr(open, xml.find("</" + tag + ">", open) - open);
-}
-std::string Attr(const std::string& xml, const std::string& name, size_t at) {
-  const size_t p = xml.find(name + "=\"", at) + name.size() + 2;
-  return xml.substr(p, xml.find('"', p) - p);
-}
+// Copies what is written to one pty to the other and keeps it, until stopped.
+class Relay {
+ public:
+  Relay(int from, int to) : thread_([this, from, to] { Run(from, to); }) {}
+  ~Relay() { Stop(); }
+  std::string Stop() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+    return kept_;
+  }
 
-TEST(CliReplayPty, FullRateStreamDecodedByGpsbabel) {
-  ASSERT_EQ(system("command -v gpsbabel >/dev/null"), 0) << "gpsbabel is missing: run make deps";
-  test::TempDir dir;
-  const std::string track = dir.File("pty.trt");
-  test::WriteFile(track, kTrack);
-  int master = -1, slave = -1;
-  ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
-  const std::string device = ttyname(slave);
-
-  const std::time_t started = std::time(nullptr);
-  auto run = std::async(std::launch::async, [&] {
-    return test::RunCli({"replay", track, "--rate", "600", "--to", device, "--dbt", "--vhw", "--wind", "mwv",
-                         "--port-settings", "38400, n, 8, 1"});
-  });
-  std::string stream;  // read the far side until the replay has ended and the line is quiet
-  for (;;) {
-    pollfd p{master, POLLIN, 0};
+ private:
+  void Run(int from, int to) {
     char buf[4096];
-    ssize_t n;
-    if (poll(&p, 1, 200) > 0 && (p.revents & POLLIN) && (n = read(master, buf, sizeof buf)) > 0)
-      stream.append(buf, static_cast<size_t>(n));
-    else if (run.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-      break;
+    while (!stop_) {
+      pollfd p[2] = {{from, POLLIN, 0}, {to, POLLIN, 0}};
+      ssize_t n = 0;
+      if (poll(p, 2, 50) > 0 && (p[0].revents & POLLIN) && (n = read(from, buf, sizeof buf)) > 0) {
+        kept_.append(buf, static_cast<size_t>(n));
+        if (write(to, buf, static_cast<size_t>(n)) != n) ADD_FAILURE() << "relay write";
+      }
+      if (p[1].revents & POLLIN) n = read(to, buf, sizeof buf);  // nothing comes back with -b
+      if (n <= 0) usleep(5000);
+    }
   }
-  const test::CliRun result = run.get();
-  close(master);
-  close(slave);
-  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::atomic<bool> stop_{false};
+  std::string kept_;
+  std::thread thread_;
+};
 
-  // Bursts of RMC, DBT, VHW, MWV, each sentence ending in CR LF, nothing else on the line.
-  ASSERT_GE(stream.size(), 2u);
-  ASSERT_EQ(stream.substr(stream.size() - 2), "\r\n");
-  std::vector<std::string> sentences = Split(stream.substr(0, stream.size() - 1), '\n');
-  const char* order[] = {"$GPRMC,", "$STDBT,", "$STVHW,", "$WIMWV,"};
-  ASSERT_EQ(sentences.size() % 4, 0u) << stream;
-  std::vector<Rmc> sent;
-  for (size_t i = 0; i < sentences.size(); ++i) {
-    ASSERT_EQ(sentences[i].back(), '\r') << sentences[i];
-    sentences[i].pop_back();
-    EXPECT_EQ(sentences[i].rfind(order[i % 4], 0), 0u) << sentences[i];
-    if (i % 4 == 0) sent.push_back(DecodeRmc(sentences[i]));
+// Every value of "key": in the lines that have one.
+std::vector<std::string> JsonValues(const std::string& json, const std::string& key) {
+  std::vector<std::string> values;
+  const std::string tag = "\"" + key + "\":";
+  for (size_t at = json.find(tag); at != std::string::npos; at = json.find(tag, at + 1)) {
+    const size_t from = at + tag.size();
+    values.push_back(json.substr(from, json.find_first_of(",}", from) - from));
   }
+  return values;
+}
 
-  // Ticks: point 1, then per 30-second leg one step (the next position) and the point itself.
-  const double lats[] = {54.000833, 54.001667, 54.001667, 54.001667, 54.002250};
-  const double lons[] = {10.000000, 10.000000, 10.001417, 10.002833, 10.003833};
-  ASSERT_EQ(sent.size(), 9u);
-  for (size_t k = 0; k < sent.size(); ++k) {
-    EXPECT_NEAR(sent[k].lat, lats[(k + 1) / 2], 1e-5) << k;
-    EXPECT_NEAR(sent[k].lon, lons[(k + 1) / 2], 1e-5) << k;
-    EXPECT_NEAR(sent[k].knots, 6, 0.1) << k;
-  }
-  EXPECT_NEAR(sent[0].course, 0, 0.5);
-  EXPECT_NEAR(sent[4].course, 90, 0.5);
-  EXPECT_NEAR(sent[7].course, 90, 0.5);  // the step carries the previous point's course
-  EXPECT_NEAR(sent[8].course, 45, 2);
+TEST(CliReplayGpsd, UtcTimeAndDepthReadBackThroughAPty) {
+  // Not every PATH holds sbin.
+  const std::string gpsdProgram = access("/usr/sbin/gpsd", X_OK) == 0 ? "/usr/sbin/gpsd" : "gpsd";
+  if (system(("command -v " + gpsdProgram + " >/dev/null && command -v gpspipe >/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "gpsd and gpspipe are not installed (make deps installs gpsd and gpsd-clients)";
+  test::TempDir dir;
+  const std::string track = dir.File("north.trt");
+  test::WriteFile(track, NorthTrack());
+  Pty replaySide, gpsdSide;
+  Relay relay(replaySide.master, gpsdSide.master);
+  const std::string port = std::to_string(test::FreeTcpPort());
+  Child gpsd({gpsdProgram, "-N", "-n", "-b", "-S", port, gpsdSide.name}, dir.File("gpsd.log"));
+  const int probe = test::ConnectTcp(static_cast<uint16_t>(std::stoi(port)), 5);
+  ASSERT_GE(probe, 0) << test::ReadFile(dir.File("gpsd.log"));
+  close(probe);
+  Child gpspipe({"gpspipe", "-w", "-x", "30", "127.0.0.1:" + port}, dir.File("gpspipe.json"));
+  usleep(300000);  // gpspipe has asked for the reports
 
-  // gpsbabel keeps one fix per second, so each burst goes in as a file of its own.
-  std::string inputs;
-  for (size_t i = 0; i < sentences.size(); i += 4) {
-    const std::string file = dir.File("burst" + std::to_string(i / 4) + ".nmea");
-    test::WriteFile(file, sentences[i] + "\r\n" + sentences[i + 1] + "\r\n" + sentences[i + 2] + "\r\n" +
-                              sentences[i + 3] + "\r\n");
-    inputs += " -f " + file;
+  // 250 ms a tick; 2400 baud carry less than the 96-byte bursts need, which is said and changes nothing.
+  const auto run = test::RunCli({"replay", track, "--to", replaySide.name, "--rate", "120", "--clock", kClock,
+                                 "--dbt", "--port-settings", "2400, n, 8, 1", "--handshaking", "none"});
+  usleep(300000);
+  gpsd.Stop();  // gpspipe ends with the connection
+  EXPECT_TRUE(gpspipe.Wait(3000));
+  const std::string stream = relay.Stop();
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err,  // 11 bursts of 96 bytes in 2.6 s
+            "wakeline: the line carries about 240 bytes/s, the replay needs about 407; choose a higher speed or a "
+            "lower rate\n");
+
+  ASSERT_EQ(stream.substr(0, 14), "$GPRMC,100000,") << stream;  // the first tick, 0.1 s after the clock
+
+  // gpsd's fixes: the clock's UTC date and time for 2.6 s, the depths of points 1 to 11.
+  const std::string json = test::ReadFile(dir.File("gpspipe.json"));
+  size_t fixes = 0;
+  for (const std::string& t : JsonValues(json, "time")) {
+    if (t.rfind("\"2024-06-01T", 0) != 0) continue;  // the device's activation, today
+    ++fixes;
+    const bool inReplay = t.size() == 26 && t.compare(0, 19, "\"2024-06-01T10:00:0") == 0 && t[19] <= '3' &&
+                          t.compare(20, 6, ".000Z\"") == 0;
+    EXPECT_TRUE(inReplay) << t;
   }
-  const std::string gpx = dir.File("out.gpx");
-  ASSERT_EQ(system(("gpsbabel -i nmea" + inputs + " -o gpx -F " + gpx + " 2>&1").c_str()), 0);
-  const std::string xml = test::ReadFile(gpx);
-  size_t at = 0;
-  for (size_t k = 0; k < sent.size(); ++k, ++at) {
-    at = xml.find("<trkpt ", at);
-    ASSERT_NE(at, std::string::npos) << "gpsbabel decoded only " << k << " fixes";
-    EXPECT_NEAR(std::stod(Attr(xml, "lat", at)), sent[k].lat, 1e-8) << k;
-    EXPECT_NEAR(std::stod(Attr(xml, "lon", at)), sent[k].lon, 1e-8) << k;
-    EXPECT_NEAR(std::stod(Tag(xml, "speed", at)), sent[k].knots * 1852 / 3600, 1e-4) << k;
-    EXPECT_NEAR(std::stod(Tag(xml, "course", at)), sent[k].course, 1e-6) << k;
-    const std::string t = Tag(xml, "time", at);  // YYYY-MM-DDTHH:MM:SSZ
-    EXPECT_EQ(t.substr(11, 2) + t.substr(14, 2) + t.substr(17, 2), sent[k].time) << k;
-    EXPECT_EQ(t.substr(8, 2) + t.substr(5, 2) + t.substr(2, 2), sent[k].date) << k;
+  EXPECT_GE(fixes, 4u) << json;
+  const auto depths = JsonValues(json, "depth");
+  EXPECT_GE(depths.size(), 4u) << json;
+  for (const std::string& d : depths) {  // "0005.1" .. "0006.1" were sent
+    EXPECT_EQ(d.size(), 5u) << d;
+    EXPECT_TRUE(d >= "5.100" && d <= "6.100" && d.substr(3) == "00") << d;
   }
-  // The computer clock's time, moved back by the 02:00:00 offset of TRT files.
-  std::tm local{};
-  const std::time_t shifted = started - 2 * 3600;
-  localtime_r(&shifted, &local);
-  char expect[7];
-  std::strftime(expect, sizeof expect, "%H%M%S", &local);
-  EXPECT_LE(std::abs(std::stoi(sent[0].time) - std::stoi(expect)), 3) << sent[0].time << " vs " << expect;
+}
+
+TEST(CliReplayTcp, AClientWaitedForGetsEveryFix) {
+  const std::string zigzag = test::Sample("zigzag.trt");
+  const std::vector<std::string> common = {"replay", zigzag, "--from", "270", "--rate", "600",
+                                           "--clock", kClock, "--dbt", "--vhw", "--wind", "mwv"};
+  const uint16_t port = test::FreeTcpPort();
+  auto args = common;
+  args.insert(args.end(), {"--to", "tcp://127.0.0.1:" + std::to_string(port), "--wait-client"});
+  auto replay = std::async(std::launch::async, [&] { return test::RunCli(args); });
+  const int client = test::ConnectTcp(port, 5);
+  ASSERT_GE(client, 0);
+  std::string got;
+  char buf[4096];
+  for (ssize_t n; (n = read(client, buf, sizeof buf)) > 0;) got.append(buf, static_cast<size_t>(n));
+  close(client);
+  const test::CliRun run = replay.get();
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "wakeline: listening on tcp://127.0.0.1:" + std::to_string(port) + "\n");
+
+  // The same replay's schedule without waiting: the stream is every line of it but the marks.
+  args = common;
+  args.push_back("--dry-run");
+  std::string expected;
+  std::istringstream dry(test::RunCli(args).out);
+  for (std::string line; std::getline(dry, line);)
+    if (line[0] != '#') expected += line + "\n";
+  EXPECT_EQ(got, expected);
+  size_t fixes = 0;
+  for (size_t at = got.find("$GPRMC"); at != std::string::npos; at = got.find("$GPRMC", at + 1)) ++fixes;
+  EXPECT_EQ(fixes, 29u);  // points 271 to 299
 }
 
 }  // namespace

@@ -12,61 +12,70 @@ const std::string kNoon = "2024-06-01 12:00:00";
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  size_t at = 0;
-  for (size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-    lines.push_back(text.substr(at, end - at));
-  EXPECT_EQ(at, text.size()) << "every sentence ends in CR LF";
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
-std::string Field(const std::string& sentence, size_t n) {
-  std::istringstream in(sentence);
-  std::string f;
-  for (size_t i = 0; i <= n && std::getline(in, f, ','); ++i) {
-  }
-  return f;
-}
-
-TEST(CliNmea, OneBurstAndTheTimeOffsets) {
-  const auto run = RunCli({"nmea", kZigzagTrt, "--index", "5", "--clock", kNoon, "--dbt", "--vhw", "--wind", "vwr"});
+TEST(CliNmea, OneBurstOfEverySentence) {
+  // zigzag point 5: 20210612 09:30:50, 54.371196 N 10.167959 E, depth 14.9 m, heading 3.38133 rad,
+  // TWA 0.77536 rad, AWA 0.55358 rad, TWS 7.389 m/s, AWS 9.838 m/s, water speed 6 kn.
+  const auto run = RunCli({"nmea", kZigzagTrt, "--index", "5", "--clock", kNoon, "--dbt", "--vhw", "--wind", "vwr",
+                           "--heading", "--true-wind"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const auto lines = Lines(run.out);
-  ASSERT_EQ(lines.size(), 4u) << run.out;
-  EXPECT_EQ(lines[0].substr(0, 16), "$GPRMC,100000,A,");  // TRT: clock minus the 02:00:00 offset
-  EXPECT_EQ(Field(lines[0], 9), "010624");
-  EXPECT_EQ(lines[1].rfind("$STDBT,,,", 0), 0u);
-  EXPECT_EQ(lines[2].rfind("$STVHW,,,", 0), 0u);
-  EXPECT_EQ(lines[3].rfind("$STVWR,", 0), 0u);
-  EXPECT_EQ(lines[1].find('*'), std::string::npos);
+  EXPECT_EQ(run.out,
+            "$GPRMC,120000,A,5422.272,N,01010.078,E,005.8,188.3,010624,001.6,W*67\r\n"
+            "$STDBT,,f,0014.9,M,,F*2A\r\n"
+            "$STVHW,,,188.3,M,006.00,N,,*79\r\n"
+            "$HCHDG,193.7,,,,*4E\r\n"
+            "$STVWR,031.7,R,019.1,N,009.8,m,035.4,K*61\r\n"
+            "$WIMWV,44.4,T,14.3,N,A*27\r\n");
+  EXPECT_EQ(run.err, "");
 
-  const auto back = RunCli({"nmea", kZigzagTrt, "--clock", "2024-06-01 00:30:00", "--time-offset", "01:00:00"});
-  EXPECT_EQ(Field(back.out, 1), "233000");
-  EXPECT_EQ(Field(back.out, 9), "310524");
-  EXPECT_EQ(Field(RunCli({"nmea", kZigzagTrt, "--clock", kNoon, "--time-offset-minus"}).out, 1), "140000");
+  const auto gpOnly = RunCli({"nmea", kZigzagTrt, "--index", "5", "--clock", kNoon, "--dbt", "--heading",
+                              "--true-heading", "--checksum-gp-only"});
+  EXPECT_EQ(Lines(gpOnly.out), (std::vector<std::string>{
+                                   "$GPRMC,120000,A,5422.272,N,01010.078,E,005.8,188.3,010624,001.6,W*67\r",
+                                   "$STDBT,,f,0014.9,M,,F\r", "$HEHDT,193.0,T\r"}));
 }
 
-TEST(CliNmea, AllPointsSeededAndChecksummed) {
+TEST(CliNmea, SentenceTimeIsTheUtcClockOrTheRecordedTime) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"nmea", kZigzagTrt, "--clock", kNoon, "--time-offset", "01:00:00"}, "120000 010624"},
+      {{"nmea", kZigzagTrc, "--clock", kNoon}, "120000 010624"},
+      {{"nmea", kZigzagTrt, "--clock", "2024-06-01 00:30:00", "--time-offset-minus"}, "003000 010624"},
+      {{"nmea", kZigzagTrt, "--time-source", "track", "--index", "5"}, "093050 120621"},
+  };
+  for (const auto& [args, timeAndDate] : cases) {
+    const auto run = RunCli(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(7, 6) + " " + run.out.substr(51, 6), timeAndDate) << run.out;
+  }
+}
+
+TEST(CliNmea, AllPointsSeeded) {
   std::vector<std::string> args = {"nmea", kZigzagTrc, "--all", "--clock", kNoon, "--dbt", "--vhw",
-                                   "--wind", "mwv", "--seed", "7", "--checksum-all"};
+                                   "--wind", "mwv", "--seed", "7"};
   const auto a = RunCli(args);
   ASSERT_EQ(a.exitCode, 0) << a.err;
   EXPECT_EQ(RunCli(args).out, a.out);  // the seed makes the variations repeatable
-  const auto lines = Lines(a.out);
-  EXPECT_EQ(lines.size(), 300u * 4);
-  for (const auto& l : lines) EXPECT_NE(l.find('*'), std::string::npos) << l;
+  EXPECT_EQ(Lines(a.out).size(), 300u * 4);
   args[10] = "8";
   EXPECT_NE(RunCli(args).out, a.out);
 }
 
-TEST(CliNmea, WrongCommandLinesAndUnreachableDevice) {
+TEST(CliNmea, WrongCommandLines) {
   const std::vector<std::vector<std::string>> wrong = {
       {"nmea", kZigzagTrt, "--index", "300"}, {"nmea", kZigzagTrt, "--index", "2", "--all"},
       {"nmea", kZigzagTrt, "--clock", "2024-02-30 12:00:00"}, {"nmea", kZigzagTrt, "--clock", "12:00:00"},
       {"nmea", kZigzagTrt, "--wind", "hdg"}, {"nmea", kZigzagTrt, "--sim-depth", "101"},
       {"nmea", kZigzagTrt, "--sim-wind-dir", "north"}, {"nmea", kZigzagTrt, "--seed", "-1"},
-      {"replay", kZigzagTrt, "--rate", "14"}, {"replay", kZigzagTrt, "--rate", "601"},
-      {"replay", kZigzagTrt, "--from", "300"}, {"replay", kZigzagTrt, "--to", "tcp://nohost"},
-      {"replay", kZigzagTrt, "--to", "udp://127.0.0.1:0"}, {"replay", kZigzagTrt, "--port-settings", "4800, n, 8"}};
+      {"nmea", kZigzagTrt, "--time-source", "gps"}, {"nmea", kZigzagTrc, "--heading"},
+      {"replay", kZigzagTrc, "--true-wind", "--dry-run"}, {"replay", kZigzagTrt, "--rate", "14"},
+      {"replay", kZigzagTrt, "--rate", "601"}, {"replay", kZigzagTrt, "--from", "300"},
+      {"replay", kZigzagTrt, "--to", "tcp://nohost"}, {"replay", kZigzagTrt, "--to", "udp://127.0.0.1:0"},
+      {"replay", kZigzagTrt, "--port-settings", "4800, n, 8"}, {"replay", kZigzagTrt, "--handshaking", "dtr"},
+      {"replay", kZigzagTrt, "--wait-client"}, {"replay", kZigzagTrt, "--wait-client", "--to", "udp://[::1]:9"}};
   for (const auto& args : wrong) {
     SCOPED_TRACE(::testing::PrintToString(args));
     const auto run = RunCli(args);
@@ -74,25 +83,35 @@ TEST(CliNmea, WrongCommandLinesAndUnreachableDevice) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind("wakeline: ", 0), 0u) << run.err;
   }
-  const auto run = RunCli({"replay", kZigzagTrt, "--to", "/dev/nonexistent-wakeline-port"});
+}
+
+TEST(CliReplay, ATargetThatCannotBeOpenedExitsOne) {
+  const auto run = RunCli({"replay", kZigzagTrt, "--to", "/dev/null", "--handshaking", "none"});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("/dev/nonexistent-wakeline-port"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err, "wakeline: /dev/null is not a serial port\n");
   EXPECT_EQ(run.out, "");
 }
 
-TEST(CliReplay, DryRunFollowsTheSchedule) {
-  // zigzag: 10 s legs; at rate 60 one step per leg, 167 ms apart.
-  const auto run = RunCli({"replay", kZigzagTrt, "--dry-run", "--clock", kNoon, "--from", "295"});
+TEST(CliReplay, DryRunSendsEachPointOnceAtTheRate) {
+  // Points 2 s and 0.0001 degree apart (10.8 kn) at rate 60: 2000 / 60 ms, rounded, between ticks.
+  test::TempDir dir;
+  const std::string track = dir.File("two.trt");
+  std::string lines;
+  for (int i = 0; i < 5; ++i)
+    lines += "20240601 10:00:0" + std::to_string(2 * i) + ",54.000" + std::to_string(i) +
+             "00,10.000000,5.55,0,0,0,5,0,0.5,0,5,6,0,0,5.9\r\n";
+  test::WriteFile(track, lines);
+  const auto run = RunCli({"replay", track, "--dry-run", "--clock", kNoon});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  std::vector<std::string> marks;
-  std::istringstream in(run.out);
-  for (std::string line; std::getline(in, line);)
-    if (line.rfind("#", 0) == 0) marks.push_back(line);
-  const std::vector<std::string> expected = {
-      "# t=100 cursor=296", "# t=267 cursor=296", "# t=434 cursor=297", "# t=601 cursor=297",
-      "# t=768 cursor=298", "# t=935 cursor=298", "# t=1102 cursor=299"};
-  EXPECT_EQ(marks, expected);
-  EXPECT_NE(run.out.find("$GPRMC,100001,"), std::string::npos);  // the clock runs on with the schedule
+  EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
+                                "# t=100 cursor=1",
+                                "$GPRMC,120000,A,5400.006,N,01000.000,E,010.8,000.0,010624,001.6,W*6E\r",
+                                "# t=133 cursor=2",
+                                "$GPRMC,120000,A,5400.012,N,01000.000,E,010.8,000.0,010624,001.6,W*6B\r",
+                                "# t=166 cursor=3",
+                                "$GPRMC,120000,A,5400.018,N,01000.000,E,010.8,000.0,010624,001.6,W*61\r",
+                                "# t=199 cursor=4",
+                                "$GPRMC,120000,A,5400.024,N,01000.000,E,010.8,000.0,010624,001.6,W*6E\r"}));
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST(CliMessages, TruncationWarnsAndACombinedTrackTooLongFails) {
   run = RunCli({"info", longer, "--insert", "5:" + one});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "wakeline: " + longer + " / Trackfile too long, truncated !!!\nwakeline: INSERT FILE AFTER 5\n"
+  EXPECT_EQ(run.err, "wakeline: " + longer + " / Trackfile too long, truncated !!!\n"
                      "wakeline: inserting: " + one + " / Combined files too long, will not process \n");
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -42,6 +45,34 @@ inline void ExpectGolden(const std::string& cmd, const std::string& sample, bool
       ReadFile(SourcePath("tests/golden/" + cmd + "_" + (flags ? "flags_" : "") + sample + ".txt"));
   ASSERT_FALSE(golden.empty());
   EXPECT_EQ(out, golden);
+}
+
+// A loopback TCP port that was free a moment ago.
+inline uint16_t FreeTcpPort() {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof a;
+  bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+  getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size);
+  close(fd);
+  return ntohs(a.sin_port);
+}
+
+// A loopback client connected to port within about seconds, else -1.
+inline int ConnectTcp(uint16_t port, int seconds) {
+  for (int tries = 0; tries < seconds * 20; ++tries) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) return fd;
+    close(fd);
+    usleep(50000);
+  }
+  return -1;
 }
 
 }  // namespace wl::test

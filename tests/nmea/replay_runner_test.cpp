@@ -1,5 +1,7 @@
 #include "nmea/replay_runner.h"
 
+#include "nmea/replay_load.h"
+
 #include <gtest/gtest.h>
 
 #include "nmea_test_support.h"
@@ -37,22 +39,12 @@ TEST_F(ReplayTest, TicksAtTheSummedIntervals) {
     return true;
   };
   ASSERT_TRUE(RunReplay(replay, sender, error));
-  const std::vector<std::pair<int64_t, int32_t>> expected = {
-      {100, 1}, {475, 1}, {850, 1}, {1225, 2}, {1425, 3}, {1925, 3}, {2425, 4}};
+  // Point 1; the 45-s leg in two steps of 375 ms (its middle, then point 2); the standstill in
+  // 200 ms; the 30-s leg in one step of 500 ms.
+  const std::vector<std::pair<int64_t, int32_t>> expected = {{100, 1}, {475, 1}, {850, 2}, {1050, 3}, {1550, 4}};
   EXPECT_EQ(ticks, expected);
   EXPECT_EQ(output.writes.size(), expected.size());  // one RMC per tick
   EXPECT_EQ(replay.cursor, 4);
-}
-
-TEST_F(ReplayTest, StartsFromTheGivenPointAndWaits) {
-  replay.rate = 600;
-  replay.cursor = 3;
-  SleepWaiter waiter;
-  replay.waiter = &waiter;
-  const auto start = ReplayClock::now();
-  ASSERT_TRUE(RunReplay(replay, sender, error));
-  EXPECT_GE(ReplayClock::now() - start, std::chrono::milliseconds(100));  // 100 ms to point 4, the end
-  EXPECT_EQ(output.writes.size(), 1u);
 }
 
 TEST_F(ReplayTest, OutputFailureStopsTheReplay) {
@@ -62,6 +54,23 @@ TEST_F(ReplayTest, OutputFailureStopsTheReplay) {
   EXPECT_FALSE(RunReplay(replay, sender, error));
   EXPECT_EQ(error, "write failed");
   EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(ReplayTest, LineLoadIsTheBytesSentOverTheScheduledTime) {
+  replay.cursor = 1;  // from point 1 on the 70-byte RMC goes out at 100, 300 and 800 ms
+  EXPECT_DOUBLE_EQ(ReplayBytesPerSecond(replay, sender), 3 * 70 / 0.8);
+  EXPECT_TRUE(output.writes.empty());  // counted, not sent
+  EXPECT_EQ(random.draws, 0);
+
+  const struct {
+    int32_t speed;
+    double needs;
+    const char* warning;
+  } cases[] = {{4800, 480, ""},
+               {4800, 480.2, "the line carries about 480 bytes/s, the replay needs about 481; choose a higher "
+                             "speed or a lower rate"},
+               {38400, 822, ""}};
+  for (const auto& c : cases) EXPECT_EQ(LineLoadWarning(c.speed, c.needs), c.warning) << c.speed << " " << c.needs;
 }
 
 }  // namespace

@@ -8,24 +8,29 @@
 namespace wl {
 namespace {
 
+double Utc(int y, int mo, int d, int h, int mi, int s) {
+  return static_cast<double>(DaysFromCivil(y, mo, d)) + (h * 3600 + mi * 60 + s) / 86400.0;
+}
+
 ProcRec Point() {
   ProcRec r;
   r.Pos = {3132345, -252345};  // 52°12.345' N, 4°12.345' W
+  r.Time = Utc(2021, 6, 12, 9, 30, 50);
   r.uiSOG = 5.2f, r.uiCOG = 45, r.AWS = 12.3f, r.AWA = -35.5f, r.WaterS = 4.87f, r.Depth = 123;
+  r.HDG = 47.5f, r.TWA = -48.2f, r.TWS = 15.5f;
   return r;
 }
-
-double LocalTime(int d, int h, int mi) { return static_cast<double>(DaysFromCivil(2024, 6, d)) + (h * 3600 + mi * 60) / 86400.0; }
 
 struct SendPointTest : ::testing::Test {
   SendPointTest() {
     settings.nmeaOut = settings.depth = settings.vhw = settings.wind = true;
+    settings.sendHeading = settings.sendTrueWind = true;
     settings.windDirVar = settings.windSpdVar = settings.hdgVar = settings.logSpdVar = settings.dptVar = "0";
   }
   // Sends one point into a fresh capture and returns everything written.
-  std::string Send(bool isTRT) {
+  std::string Send(bool isTRT, bool trueHeading = false) {
     output.writes.clear();
-    NmeaSender sender{settings, isTRT, output, random, clock};
+    NmeaSender sender{settings, isTRT, output, random, clock, trueHeading};
     std::string error;
     EXPECT_TRUE(SendPointNMEA(Point(), sender, error)) << error;
     return output.All();
@@ -33,43 +38,57 @@ struct SendPointTest : ::testing::Test {
   SettingsValues settings;
   test::CaptureOutput output;
   test::ScriptedRandom random;
-  FixedClock clock{LocalTime(1, 12, 0)};
+  FixedClock clock{Utc(2024, 6, 1, 12, 0, 0)};
 };
 
-TEST_F(SendPointTest, TrtSendsRecordedValuesTrcSimulatedOnes) {
+TEST_F(SendPointTest, TrtSendsRecordedValuesInBurstOrderEachChecksummed) {
   EXPECT_EQ(Send(true),
-            "$GPRMC,100000,A,5212.345,N,00412.345,W,005.2,045.0,010624,001.6,W*74\r\n"
-            "$STDBT,,,0012.3,M\r\n"
-            "$STVHW,,,045.0,M,004.87,N,,\r\n"
-            "$WIMWV,-35.5,R,12.3,N,A\r\n");
-  EXPECT_EQ(output.writes.size(), 4u);  // each sentence on its own
+            "$GPRMC,120000,A,5212.345,N,00412.345,W,005.2,045.0,010624,001.6,W*76\r\n"
+            "$STDBT,,f,0012.3,M,,F*26\r\n"
+            "$STVHW,,,045.0,M,004.87,N,,*77\r\n"
+            "$HCHDG,047.5,,,,*44\r\n"
+            "$WIMWV,-35.5,R,12.3,N,A*0D\r\n"
+            "$WIMWV,-48.2,T,15.5,N,A*07\r\n");
+  EXPECT_EQ(output.writes.size(), 6u);  // each sentence on its own
   EXPECT_EQ(random.draws, 0);
+  Send(true, true);
+  EXPECT_EQ(output.writes[3], "$HEHDT,047.5,T*29\r\n");
+}
+
+TEST_F(SendPointTest, TrcSendsSimulatedValuesAndNothingRecorded) {
+  settings.checksumAll = false;
   EXPECT_EQ(Send(false),
             "$GPRMC,120000,A,5212.345,N,00412.345,W,005.2,045.0,010624,001.6,W*76\r\n"
-            "$STDBT,,,0005.0,M\r\n"
+            "$STDBT,,f,0005.0,M,,F\r\n"
             "$STVHW,,,045.0,M,000.00,N,,\r\n"
             "$WIMWV,-135.0,T,15.0,N,A\r\n");
   EXPECT_EQ(random.draws, 5);
 }
 
-TEST_F(SendPointTest, WindSentenceChoiceAndChecksumAll) {
-  settings.depth = settings.vhw = false;
-  settings.windSentence = WindSentence::VWR;
-  settings.checksumAll = true;
-  EXPECT_EQ(Send(true),
-            "$GPRMC,100000,A,5212.345,N,00412.345,W,005.2,045.0,010624,001.6,W*74\r\n"
-            "$STVWR,035.5,L,012.3,N,006.3,m,022.8,K*7E\r\n");
-  EXPECT_EQ(Send(false).substr(70), "$STVWR,135.0,L,015.0,N,007.7,m,027.8,K*7E\r\n");
-  settings.windSentence = WindSentence::MWD;  // sends no wind sentence
-  Send(false);
-  EXPECT_EQ(output.writes.size(), 1u);
+TEST_F(SendPointTest, SentenceTimeIsTheUtcClockOrThePointsTime) {
+  settings.depth = settings.vhw = settings.wind = settings.sendHeading = settings.sendTrueWind = false;
+  settings.txtTimeOffset = "05:00:00";  // converts logger clock times on reading only
+  settings.timeOffsetSign = true;
+  const struct {
+    NmeaTimeSource source;
+    bool isTRT;
+    const char* timeAndDate;
+  } cases[] = {{NmeaTimeSource::Now, true, "120000 010624"},
+               {NmeaTimeSource::Now, false, "120000 010624"},
+               {NmeaTimeSource::Track, true, "093050 120621"},
+               {NmeaTimeSource::Track, false, "093050 120621"}};
+  for (const auto& c : cases) {
+    settings.timeSource = c.source;
+    const std::string rmc = Send(c.isTRT);
+    EXPECT_EQ(rmc.substr(7, 6) + " " + rmc.substr(51, 6), c.timeAndDate) << rmc;
+  }
 }
 
 TEST_F(SendPointTest, DrawsOneNumberPerVariedValueInOrder) {
   settings.hdgVar = settings.windDirVar = "2";
   settings.logSpd = "10";
   settings.logSpdVar = settings.windSpdVar = "5";
-  settings.depth = false;
+  settings.depth = settings.checksumAll = false;
   settings.windSentence = WindSentence::VWR;
   random.values = {0.75, 0.25, 0.75, 0.25};
   Send(false);
@@ -82,19 +101,7 @@ TEST_F(SendPointTest, DrawsOneNumberPerVariedValueInOrder) {
   settings.dpt = "10";
   settings.dptVar = "20";
   random.values = {0.0};
-  EXPECT_EQ(Send(false).substr(70), "$STDBT,,,0009.0,M\r\n");
-}
-
-TEST_F(SendPointTest, TimeOffsetSignAndMidnight) {
-  settings.depth = settings.vhw = settings.wind = false;
-  clock.Set(LocalTime(1, 1, 30));
-  EXPECT_EQ(Send(true).substr(7, 6), "233000");
-  EXPECT_NE(output.All().find(",310524,"), std::string::npos);
-  settings.timeOffsetSign = true;
-  clock.Set(LocalTime(1, 23, 0));
-  EXPECT_EQ(Send(true).substr(7, 6), "010000");
-  EXPECT_NE(output.All().find(",020624,"), std::string::npos);
-  EXPECT_EQ(Send(false).substr(7, 6), "230000");  // no offset for other files
+  EXPECT_EQ(Send(false).substr(70), "$STDBT,,f,0009.0,M,,F\r\n");
 }
 
 TEST_F(SendPointTest, OpensOnceOnlyWhenOnAndReportsFailures) {

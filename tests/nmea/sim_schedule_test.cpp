@@ -49,28 +49,39 @@ TEST(SimSchedule, StepCountsAndIntervals) {
     Runner r({{0, 0}, {6, 0}, {6, c.seconds}}, c.rate);
     EXPECT_EQ(r.state.intervalMs, 100);  // the start
     const SimTickResult t = r.Tick();
-    EXPECT_EQ(t.kind, Kind::Point);
-    EXPECT_TRUE(t.cursorMoved);
-    EXPECT_EQ(t.record.Pos, r.recs[1].Pos);
+    EXPECT_TRUE(t.kind == Kind::Point && t.cursorMoved && t.record.Pos == r.recs[1].Pos);
     EXPECT_EQ(r.state.SimSteps, c.steps) << c.seconds << " s";
     EXPECT_EQ(r.state.intervalMs, c.intervalMs) << c.seconds << " s at rate " << c.rate;
   }
 }
 
-TEST(SimSchedule, LegIsInterpolatedThenNextPointSent) {
+TEST(SimSchedule, StepsEndWithTheNextPointItself) {
   Runner r({{0, 0}, {6, 0}, {6, 31}, {6, 40}});
-  r.Tick();  // point 1, plans two steps
+  r.Tick();  // point 1, plans two steps of 15.5 s
   const SimTickResult a = r.Tick();
   EXPECT_EQ(a.kind, Kind::Interpolated);
   EXPECT_FALSE(a.cursorMoved);
   EXPECT_EQ(r.cursor, 1);
   EXPECT_EQ(a.record.Pos.Lat, r.recs[1].Pos.Lat + 150);
-  const SimTickResult b = r.Tick();  // t = 1: the next point's position with this point's speed
-  EXPECT_EQ(b.kind, Kind::Interpolated);
-  EXPECT_EQ(b.record.Pos, r.recs[2].Pos);
-  EXPECT_EQ(b.record.uiSOG, r.recs[1].uiSOG);
-  EXPECT_EQ(r.Tick().kind, Kind::Point);
+  const SimTickResult b = r.Tick();  // the second step is point 2, not its position with point 1's speed
+  EXPECT_EQ(b.kind, Kind::Point);
   EXPECT_EQ(r.cursor, 2);
+  EXPECT_EQ(r.state.intervalMs, 150);  // 9 s in one step at rate 60
+}
+
+TEST(SimSchedule, TwoSecondPointsAtRate60AreSent33MsApartWithoutRepeats) {
+  Runner r({{0, 0}, {6, 2}, {6, 4}, {6, 6}, {6, 8}, {6, 10}});
+  PosRec last{};
+  while (r.state.SimRunning) {
+    const SimTickResult t = r.Tick();
+    EXPECT_EQ(t.kind, Kind::Point);
+    EXPECT_NE(t.record.Pos, last);
+    last = t.record.Pos;
+    if (r.state.SimRunning) {
+      EXPECT_EQ(r.state.intervalMs, 33);  // 2000 / 60 = 33.3
+    }
+  }
+  EXPECT_EQ(r.cursor, 5);
 }
 
 TEST(SimSchedule, StandstillAndNoTimeUnderWay) {
@@ -107,14 +118,16 @@ TEST(SimSchedule, EndsAtTheLastPoint) {
 
 TEST(InterpolateProcRec, RoundsHalfToEvenAndZeroesDerivedFields) {
   ProcRec a, b;
-  a.Pos = {0, 10}, a.Time = 100, a.uiSOG = 4, a.CumDist = 9, a.TackFlag = 1, a.Depth = 55;
-  b.Pos = {5, 13}, b.Time = 101, b.uiSOG = 8;
+  a.Pos = {0, 10}, a.Time = 100, a.uiSOG = 4, a.CumDist = 9, a.TackFlag = 1, a.Depth = 55, a.HDG = 12, a.TWA = -40;
+  b.Pos = {5, 13}, b.Time = 101, b.uiSOG = 8, b.HDG = 20, b.TWA = 40;
   const ProcRec r = InterpolateProcRec(a, b, 0.5);
   EXPECT_EQ(r.Pos.Lat, 2);   // 2.5
   EXPECT_EQ(r.Pos.Lon, 12);  // 11.5
   EXPECT_DOUBLE_EQ(r.Time, 100.5);
-  EXPECT_EQ(r.uiSOG, 4);  // speed and depth from the first point, derived fields zero
+  EXPECT_EQ(r.uiSOG, 4);  // instrument values from the first point, derived fields zero
   EXPECT_EQ(r.Depth, 55);
+  EXPECT_EQ(r.HDG, 12);
+  EXPECT_EQ(r.TWA, -40);
   EXPECT_EQ(r.CumDist, 0);
   EXPECT_EQ(r.TackFlag, 0);
 }

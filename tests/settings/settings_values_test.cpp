@@ -38,9 +38,8 @@ TEST_F(SettingsValuesTest, FirstRunGivesDefaultsAndWritesOnlySimRate) {
   EXPECT_EQ(s.txtPltSpdHigh + " " + s.txtPltSpdLow + " " + s.txtWAmax, "7.5 3.5 55");
   EXPECT_EQ((std::vector<int>{s.WAmin, s.WAmed, s.WAmax, s.WAminPlus1, s.WAmedPlus1}),
             (std::vector<int>{40, 45, 55, 41, 46}));
-  EXPECT_FALSE(s.timeOffsetSign || s.PlotShowWind || s.chkPlotShowWind || s.PlotSpeedFixed || s.useTrueHeading ||
-               s.checksumAll);
-  EXPECT_TRUE(s.FlagWindTWA && s.pltUI);
+  EXPECT_FALSE(s.timeOffsetSign || s.PlotShowWind || s.chkPlotShowWind || s.PlotSpeedFixed || s.useTrueHeading);
+  EXPECT_TRUE(s.FlagWindTWA && s.pltUI && s.checksumAll);
   EXPECT_EQ(s.plotShowText, 0);
   EXPECT_EQ(test::ReadFile(path), "[Settings]\nSimRate=60\n");
 }
@@ -99,9 +98,9 @@ TEST_F(SettingsValuesTest, UnreadableNumbersGiveDefaults) {
 
 TEST_F(SettingsValuesTest, TextsAndReaderSettings) {
   const SettingsValues s = Load({{"DefaultDeviation", "2,5"}, {"TimeOffset", "01:00:00"}, {"TackAngle", "45"},
-                                 {"NMEAChecksumAll", "True"}});
+                                 {"NMEAChecksumAll", "False"}});
   EXPECT_EQ(s.tackAngle, "45");
-  EXPECT_TRUE(s.checksumAll);
+  EXPECT_FALSE(s.checksumAll);
   const ReaderSettings r = s.Reader(true);
   EXPECT_EQ(r.defaultDeviation, "2,5");
   EXPECT_EQ(r.timeOffset.timeOffset, "01:00:00");

@@ -1,13 +1,14 @@
 #pragma once
 // An output that takes every sentence and only counts its bytes.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "nmea/nmea_output.h"
 
-namespace wl::bench {
+namespace wl {
 
-class NullOutput : public NmeaOutput {
+class CountingOutput : public NmeaOutput {
  public:
   bool IsOpen() const override { return true; }
   bool Open(std::string&) override { return true; }
@@ -16,7 +17,10 @@ class NullOutput : public NmeaOutput {
     bytes_ += bytes.size();
     return true;
   }
+  size_t Bytes() const { return bytes_; }
+
+ private:
   size_t bytes_ = 0;
 };
 
-}  // namespace wl::bench
+}  // namespace wl
