@@ -106,18 +106,18 @@ bool TrackSession::DeleteOpenFile() {
   return true;
 }
 
-bool TrackSession::Undo() {
-  if (!history_.CanUndo()) return false;
-  emit TrackAboutToChange();
-  history_.Undo(*store_);
-  AfterPointsChanged();
-  return true;
-}
+bool TrackSession::Undo() { return StepHistory(true); }
 
-bool TrackSession::Redo() {
-  if (!history_.CanRedo()) return false;
+bool TrackSession::Redo() { return StepHistory(false); }
+
+bool TrackSession::StepHistory(bool back) {
+  if (!(back ? history_.CanUndo() : history_.CanRedo())) return false;
   emit TrackAboutToChange();
-  history_.Redo(*store_);
+  if (back) {
+    history_.Undo(*store_);
+  } else {
+    history_.Redo(*store_);
+  }
   AfterPointsChanged();
   return true;
 }

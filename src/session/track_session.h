@@ -109,6 +109,7 @@ class TrackSession : public QObject {
   bool WantsToSaveFirst();
   std::optional<std::string> ChooseFile(const std::string& title, bool save);
   bool Read(const std::string& fileName);
+  bool StepHistory(bool back);
   void Process();
   // After the points changed: the pass, the plottable check, the signal.
   void AfterPointsChanged();

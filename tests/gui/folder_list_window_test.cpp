@@ -3,21 +3,19 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include "folderlist/ui/folder_list_window.h"
 #include "support/window_harness.h"
-#include "widgets/read_only_grid.h"
 
 namespace wl::test {
 namespace {
 
 // Four sample tracks (names in mixed case) and an empty subfolder; `lastFile`, if any, was the
 // file last chosen in the file dialog.
-struct Fixture {
+struct Fixture : SessionFixture {
   explicit Fixture(const char* lastFile) {
     const char* samples[][2] = {
         {"zigzag.trt", "c.trt"}, {"spike.trc", "B.trc"}, {"zigzag.trc", "a.TRC"}, {"one_point.trt", "d.trt"}};
@@ -39,17 +37,8 @@ struct Fixture {
     return rows.join(", ");
   }
   void Click(const char* name) { QTest::mouseClick(window->findChild<QAbstractButton*>(name), Qt::LeftButton); }
-  void Menu(const char* action) {
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(grid->PopupMenu()->isVisible());
-    grid->PopupMenu()->findChild<QAction*>(action)->trigger();
-    grid->PopupMenu()->hide();
-  }
+  bool Menu(const char* action) { return TriggerGridMenu(grid, action); }
 
-  QTemporaryDir dir;
-  SettingsStore store{dir.filePath("Wakeline.ini").toStdString()};
-  ScriptedUiPrompts prompts;
-  TrackSession session{store, prompts, {}};
   std::unique_ptr<FolderListWindow> window;
   ReadOnlyGrid* grid;
   QLabel* label;
@@ -89,9 +78,9 @@ void FolderListWindowTest::TypeOptionsAndCopies() {
   f.Click("cmdCopyAll");
   QCOMPARE(QGuiApplication::clipboard()->text(), head + "       4.6\ta.TRC\r\n      36.6\tB.trc\r\n");
   QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, f.grid->visualRect(f.grid->model()->index(1, 0)).center());
-  f.Menu("mnuCopy");
+  QVERIFY(f.Menu("mnuCopy"));
   QCOMPARE(QGuiApplication::clipboard()->text(), head + "      36.6\tB.trc\r\n");
-  f.Menu("MnuSelAll");
+  QVERIFY(f.Menu("MnuSelAll"));
   QCOMPARE(f.grid->selectionModel()->selectedRows().size(), 2);
 
   // Nothing listed: nothing copied.

@@ -1,38 +1,24 @@
 // The tack list window over the session's processed track: its menu selects and copies.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QtTest>
 
 #include "nav/ui/tack_list_window.h"
 #include "support/window_harness.h"
-#include "widgets/read_only_grid.h"
 
 namespace wl::test {
 
 namespace {
 
-// A shown list over a sample; `Menu` right-clicks a cell and triggers an item of the menu.
-struct Shown {
+// A shown list over a sample.
+struct Shown : SessionFixture {
   explicit Shown(const char* sample) {
     session.OpenFile(SamplePath(sample));
     window = std::make_unique<TackListWindow>(session);
     window->show();
     grid = window->findChild<ReadOnlyGrid*>("MSFGTackData");
   }
-  bool Menu(const char* action) {
-    const QModelIndexList before = grid->selectionModel()->selectedIndexes();
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    QMenu* menu = grid->PopupMenu();
-    const bool shown = menu->isVisible() && grid->selectionModel()->selectedIndexes() == before;
-    menu->findChild<QAction*>(action)->trigger();
-    menu->hide();
-    return shown;
-  }
-  QTemporaryDir dir;
-  SettingsStore store{dir.filePath("Wakeline.ini").toStdString()};
-  ScriptedUiPrompts prompts;
-  TrackSession session{store, prompts, {}};
+  bool Menu(const char* action) { return TriggerGridMenu(grid, action); }
   std::unique_ptr<TackListWindow> window;
   ReadOnlyGrid* grid;
 };

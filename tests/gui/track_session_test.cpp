@@ -1,10 +1,7 @@
 // The track session without windows: what its subscribers see, what it stores, what it keeps.
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "session/track_session.h"
-#include "support/scripted_ui_prompts.h"
 #include "support/window_harness.h"
 
 namespace wl::test {
@@ -33,24 +30,16 @@ struct Subscriber {
   int32_t points = -1, processed = -1;
 };
 
-struct Fixture {
+struct Fixture : SessionFixture {
   explicit Fixture(const char* sample = "zigzag.trc") {
     session.OpenFile(SamplePath(sample));
     first.Take();
     second.Take();
   }
-  std::string Stored(const char* key) { return SettingsStore(path).Get("Settings", key, "none"); }
-
-  QTemporaryDir dir;
-  std::string path = dir.filePath("Wakeline.ini").toStdString();
-  SettingsStore store{path};
-  ScriptedUiPrompts prompts;
-  TrackSession session{store, prompts, {20000, 15000, false}};
   Subscriber first{session}, second{session};
 };
 
 const QStringList kAfterEdit{"about", "PlotSpeedHigh", "PlotSpeedLow", "processed", "changed"};
-
 }  // namespace
 
 class TrackSessionTest : public QObject {

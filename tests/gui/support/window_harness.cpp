@@ -7,6 +7,16 @@ namespace wl::test {
 
 std::string SamplePath(const std::string& name) { return std::string(WAKELINE_SOURCE_DIR) + "/data/samples/" + name; }
 
+bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action) {
+  const QModelIndexList before = grid->selectionModel()->selectedIndexes();
+  QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+  QMenu* menu = grid->PopupMenu();
+  const bool shown = menu->isVisible() && grid->selectionModel()->selectedIndexes() == before;
+  menu->findChild<QAction*>(action)->trigger();
+  menu->hide();
+  return shown;
+}
+
 void WindowHarness::Restart() {
   app_.reset();
   settings_ = std::make_unique<SettingsStore>(path_);

@@ -16,10 +16,26 @@
 #include "session/track_session.h"
 #include "settings/settings_store.h"
 #include "support/scripted_ui_prompts.h"
+#include "widgets/read_only_grid.h"
 
 namespace wl::test {
 
 std::string SamplePath(const std::string& name);
+
+// Right-clicks the grid's cells and triggers an item of the menu that opens; true when the menu
+// opened and left the selection as it was.
+bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action);
+
+// A session without windows on a fresh settings file, with scripted prompts.
+struct SessionFixture {
+  std::string Stored(const char* key) const { return SettingsStore(path).Get("Settings", key, "none"); }
+
+  QTemporaryDir dir;
+  std::string path = dir.filePath("Wakeline.ini").toStdString();
+  SettingsStore store{path};
+  ScriptedUiPrompts prompts;
+  TrackSession session{store, prompts, {20000, 15000, false}};
+};
 
 // Records each new text a label was painted with.
 class PaintedTexts : public QObject {
