@@ -1,11 +1,10 @@
 #pragma once
 // Every setting the program holds while it runs: the in-memory values and the live values (the
-// settings dialog will edit this same object). Text boxes are kept as their text, since readers
-// parse them at the moment of use.
+// desktop program changes them through its track session). Text boxes are kept as their text,
+// since readers parse them at the moment of use.
 #include <cstdint>
-#include <string>
-
 #include <optional>
+#include <string>
 
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
