@@ -17,12 +17,12 @@ target_link_libraries(wakeline_widgets PUBLIC wakeline_core Qt6::Widgets)
 target_compile_options(wakeline_widgets PRIVATE ${WAKELINE_WARNINGS})
 target_compile_definitions(wakeline_widgets PUBLIC WAKELINE_VERSION="${PROJECT_VERSION}")
 
-# The windows.
-file(GLOB GUI_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/mainwin/*.cpp ${CMAKE_SOURCE_DIR}/src/plot/*.cpp ${CMAKE_SOURCE_DIR}/src/*/ui/*.cpp)
+# The windows. The plot's surface is its own library (Qt Gui only); the window links it.
+file(GLOB GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/mainwin/*.cpp ${CMAKE_SOURCE_DIR}/src/*/ui/*.cpp)
+list(FILTER GUI_SOURCES EXCLUDE REGEX "/src/plot/ui/")
 add_library(wakeline_gui STATIC ${GUI_SOURCES})
 target_include_directories(wakeline_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(wakeline_gui PUBLIC wakeline_session wakeline_widgets)
+target_link_libraries(wakeline_gui PUBLIC wakeline_session wakeline_widgets wakeline_plot_ui)
 if(TARGET wakeline_platform)
   target_link_libraries(wakeline_gui PUBLIC wakeline_platform)
 endif()

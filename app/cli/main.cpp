@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli_command.h"
+#include "track/pending_temp_files.h"
 #include "track_options.h"
 
 using namespace wl::cli;
@@ -34,6 +35,8 @@ static void PrintUsage(const CliCommand& c) {
 }
 
 int main(int argc, char** argv) {
+  // Ctrl+C or a kill during a save must not leave the temporary file behind.
+  wl::RemoveTempFilesOnSignals();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return UsageError("no command given (see wakeline-cli --help)");
   if (args[0] == "--help") {

@@ -5,6 +5,7 @@
 #include "cli_command.h"
 #include "nav/tack_angle.h"
 #include "track/track_commands.h"
+#include "track/track_thinning.h"
 
 namespace wl::cli {
 
@@ -18,7 +19,9 @@ const char* TrackOptionsHelp() {
          "  --repair-heading        repair swapped headings of .trt files\n"
          "  --insert AFTER:FILE     insert FILE after point Trpt# AFTER (repeatable)\n"
          "  --delete FROM[-TO]      delete points Trpt# FROM to TO (repeatable)\n"
-         "  inserts and deletes are applied in the order given\n";
+         "  --thin SECONDS          keep the first and last point and one point every SECONDS\n"
+         "                          (whole seconds 1 to 3600; repeatable)\n"
+         "  inserts, deletes and thinnings are applied in the order given\n";
 }
 
 // A whole decimal number without sign, nothing else.
@@ -77,7 +80,7 @@ int ParseTrackOptions(std::vector<std::string>& args, TrackOptions& options, Cli
       continue;
     }
     bool takesValue = a == "--tack-angle" || a == "--deviation" || a == "--time-offset" || a == "--insert" ||
-                      a == "--delete";
+                      a == "--delete" || a == "--thin";
     if (!takesValue) {
       rest.push_back(a);
       continue;
@@ -96,6 +99,13 @@ int ParseTrackOptions(std::vector<std::string>& args, TrackOptions& options, Cli
     } else if (a == "--time-offset") {
       if (!NormaliseTimeOffset(value, options.timeOffset))
         return UsageError("--time-offset needs a time of day HH:MM:SS, not \"" + value + "\"");
+    } else if (a == "--thin") {
+      TrackEdit edit{};
+      edit.kind = TrackEdit::Kind::Thin;
+      if (!ParseIndex(value, edit.seconds) || edit.seconds < kThinMinSeconds || edit.seconds > kThinMaxSeconds)
+        return UsageError("--thin needs whole seconds " + std::to_string(kThinMinSeconds) + " to " +
+                          std::to_string(kThinMaxSeconds) + ", not \"" + value + "\"");
+      options.edits.push_back(std::move(edit));
     } else {
       TrackEdit edit{};
       bool ok = a == "--insert" ? ParseInsert(value, edit) : ParseDelete(value, edit);
@@ -145,7 +155,12 @@ int LoadTrack(const std::string& file, const TrackOptions& options, LoadedTrack&
     return kExitFileError;
 
   for (const TrackEdit& e : options.edits) {
-    int rc = e.kind == TrackEdit::Kind::Insert ? Insert(out, e, options, prompts) : Delete(out.store, e, prompts);
+    int rc = kExitOk;
+    switch (e.kind) {
+      case TrackEdit::Kind::Insert: rc = Insert(out, e, options, prompts); break;
+      case TrackEdit::Kind::Delete: rc = Delete(out.store, e, prompts); break;
+      case TrackEdit::Kind::Thin: ThinTrack(out.store, e.seconds); break;
+    }
     if (rc != kExitOk) return rc;
   }
   return kExitOk;

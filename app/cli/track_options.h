@@ -14,10 +14,11 @@
 namespace wl::cli {
 
 struct TrackEdit {
-  enum class Kind { Insert, Delete } kind;
-  int32_t first = 0;  // Insert: the Trpt# after which the file goes; Delete: first Trpt#
-  int32_t last = 0;   // Delete: last Trpt#, inclusive
-  std::string file;   // Insert only
+  enum class Kind { Insert, Delete, Thin } kind;
+  int32_t first = 0;    // Insert: the Trpt# after which the file goes; Delete: first Trpt#
+  int32_t last = 0;     // Delete: last Trpt#, inclusive
+  std::string file;     // Insert only
+  int32_t seconds = 0;  // Thin only
 };
 
 struct TrackOptions {
@@ -43,7 +44,7 @@ struct LoadedTrack {
   SettingsValues settings;  // from the options, never from the user's settings file
 };
 
-// Opens file (store emptied first) and applies the edits in order. Returns kExitOk, kExitFileError
+// Opens file (store emptied first) and applies the edits (inserts, deletes, thinnings) in order. Returns kExitOk, kExitFileError
 // when a file cannot be read or is refused, or kExitUsage for an edit outside the track.
 int LoadTrack(const std::string& file, const TrackOptions& options, LoadedTrack& out, CliPrompts& prompts);
 

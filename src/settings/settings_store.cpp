@@ -2,13 +2,16 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <utility>
+
+#include "track/atomic_file.h"
 
 namespace wl {
 
@@ -30,23 +33,56 @@ std::string OneLine(std::string_view s) {
   return out;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// One index key per section and key, whatever their case; the length keeps the two apart.
+std::string IndexKey(std::string_view section, std::string_view key) {
+  std::string out = std::to_string(section.size()) + ':';
+  out.reserve(out.size() + section.size() + key.size());
+  for (char c : section) out += Lower(c);
+  for (char c : key) out += Lower(c);
+  return out;
+}
+
+std::string Folded(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = Lower(c);
+  return out;
+}
+
+// The whole file; an absent file reads as empty. Otherwise the reason why not: only a regular
+// file is read, since a FIFO or a device would block the start or never end.
+bool ReadRegularFile(const std::string& path, std::string& bytes, std::string& reason) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return true;
+    reason = std::strerror(errno);
+    return false;
   }
-  return true;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    reason = "not a regular file";
+    ::close(fd);
+    return false;
+  }
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) reason = std::strerror(errno);
+    if (n <= 0) break;
+    bytes.append(buf, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return reason.empty();
 }
 
 }  // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
   for (size_t i = 0; i < a.size(); ++i) {
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (Lower(a[i]) != Lower(b[i])) return false;
   }
   return true;
 }
@@ -70,33 +106,47 @@ std::string SettingsStore::DefaultPath() {
 }
 
 std::string SettingsStore::Get(std::string_view section, std::string_view key, std::string_view defaultText) const {
-  for (const Entry& e : entries_) {
-    if (EqualsNoCase(e.section, section) && EqualsNoCase(e.key, key)) return e.value;
-  }
-  return std::string(defaultText);
+  const auto it = index_.find(IndexKey(section, key));
+  return it == index_.end() ? std::string(defaultText) : entries_[it->second].value;
 }
 
-void SettingsStore::Save(std::string_view section, std::string_view key, std::string_view text) {
+bool SettingsStore::Save(std::string_view section, std::string_view key, std::string_view text) {
   Set(section, key, text);
-  Flush();
+  lastError_.clear();
+  std::string reason = "the file could not be read at start";
+  if (loadError_.empty()) {
+    const std::filesystem::path target(path_);
+    std::error_code ec;
+    if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
+    if (WriteFileAtomically(path_, Text(), reason)) return true;
+  }
+  lastError_ = path_ + "\r\ncould not be written: " + reason;
+  return false;
 }
 
 void SettingsStore::Set(std::string_view section, std::string_view key, std::string_view text) {
-  for (Entry& e : entries_) {
-    if (EqualsNoCase(e.section, section) && EqualsNoCase(e.key, key)) {
-      e.value = text;
-      return;
-    }
+  const auto [it, added] = index_.try_emplace(IndexKey(section, key), entries_.size());
+  if (added) {
+    entries_.push_back(Entry{std::string(section), std::string(key), std::string(text)});
+  } else {
+    entries_[it->second].value = text;
   }
-  entries_.push_back(Entry{std::string(section), std::string(key), std::string(text)});
 }
 
 void SettingsStore::Load() {
-  std::ifstream in(path_, std::ios::binary);
-  std::string line, section;
+  std::string bytes, reason;
+  if (!ReadRegularFile(path_, bytes, reason)) {
+    loadError_ = path_ + "\r\ncould not be read: " + reason + "\r\nthe default settings are used";
+    return;
+  }
+  std::string section;
   bool inSection = false;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (size_t from = 0; from < bytes.size();) {
+    size_t end = bytes.find('\n', from);
+    if (end == std::string::npos) end = bytes.size();
+    std::string_view line(bytes.data() + from, end - from);
+    from = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const std::string_view t = Trim(line);
     if (t.empty() || t.front() == ';' || t.front() == '#') continue;
     if (t.front() == '[' && t.back() == ']') {
@@ -105,37 +155,30 @@ void SettingsStore::Load() {
       continue;
     }
     const size_t eq = line.find('=');
-    if (!inSection || eq == std::string::npos) continue;
-    const std::string_view key = Trim(std::string_view(line).substr(0, eq));
+    if (!inSection || eq == std::string_view::npos) continue;
+    const std::string_view key = Trim(line.substr(0, eq));
     if (key.empty()) continue;
-    Set(section, key, std::string_view(line).substr(eq + 1));
+    Set(section, key, line.substr(eq + 1));
   }
 }
 
-void SettingsStore::Flush() const {
+std::string SettingsStore::Text() const {
   // Sections in the order first seen, each with its keys in the order first saved.
-  std::string text;
-  std::vector<bool> written(entries_.size(), false);
+  std::unordered_map<std::string, size_t> groupOf;
+  std::vector<std::vector<size_t>> groups;
   for (size_t i = 0; i < entries_.size(); ++i) {
-    if (written[i]) continue;
-    if (!text.empty()) text += '\n';
-    text += "[" + OneLine(entries_[i].section) + "]\n";
-    for (size_t j = i; j < entries_.size(); ++j) {
-      if (written[j] || !EqualsNoCase(entries_[j].section, entries_[i].section)) continue;
-      text += OneLine(entries_[j].key) + "=" + OneLine(entries_[j].value) + "\n";
-      written[j] = true;
-    }
+    const auto [it, added] = groupOf.try_emplace(Folded(entries_[i].section), groups.size());
+    if (added) groups.emplace_back();
+    groups[it->second].push_back(i);
   }
-
-  // Written beside the file and renamed over it, so that a failed write never leaves it damaged.
-  const std::filesystem::path target(path_);
-  std::error_code ec;
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
-  std::string temp = path_ + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return;
-  const bool ok = WriteAll(fd, text) && fsync(fd) == 0;
-  if (close(fd) != 0 || !ok || std::rename(temp.c_str(), path_.c_str()) != 0) unlink(temp.c_str());
+  std::string text;
+  for (const auto& group : groups) {
+    if (!text.empty()) text += '\n';
+    (text += '[') += OneLine(entries_[group.front()].section);
+    text += "]\n";
+    for (size_t i : group) (((text += OneLine(entries_[i].key)) += '=') += OneLine(entries_[i].value)) += '\n';
+  }
+  return text;
 }
 
 }  // namespace wl

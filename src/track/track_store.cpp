@@ -73,6 +73,18 @@ void TrackStore::DeleteTrackRecs(int32_t pos, int32_t num) {
   TrackCount -= num;
 }
 
+int32_t TrackStore::RetainTrackRecs(const std::vector<bool>& keep) {
+  const size_t count = static_cast<size_t>(std::clamp(TrackCount, 0, kTrackCapacity));
+  size_t kept = 0;
+  for (size_t i = 0; i < count; ++i) {
+    if (i < keep.size() && !keep[i]) continue;
+    if (kept != i) TrackRecs[kept] = TrackRecs[i];
+    ++kept;
+  }
+  TrackCount = static_cast<int32_t>(kept);
+  return static_cast<int32_t>(count - kept);
+}
+
 float TrackStore::GetCumDist() const {
   double sum = 0;
   for (int32_t i = 1; i < TrackCount; ++i) {

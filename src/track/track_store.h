@@ -43,6 +43,9 @@ class TrackStore {
                        const std::string& fileName, Prompts& prompts);
   // Removes num points starting at table row pos (index pos - 1).
   void DeleteTrackRecs(int32_t pos, int32_t num);
+  // Keeps the points whose entry in keep is true (a point without an entry stays) and deletes the
+  // others, in one pass. Returns the number deleted.
+  int32_t RetainTrackRecs(const std::vector<bool>& keep);
   // Total length in nautical miles.
   float GetCumDist() const;
 

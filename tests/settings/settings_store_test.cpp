@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -62,14 +63,89 @@ TEST(SettingsStore, ToleratesHandEditedFiles) {
             "-451202");
 }
 
-TEST(SettingsStore, FailedWriteIsSilentAndKeepsValueInMemory) {
+TEST(SettingsStore, FailedWriteIsReportedAndKeepsValueInMemory) {
   test::TempDir dir;
-  // A file where the folder should be: no write can succeed, whoever runs the test.
-  test::WriteFile(dir.File("blocked"), "x");
-  SettingsStore store(dir.File("blocked/Wakeline.ini"));
-  store.Save("Settings", "SimRate", "60");
+  SettingsStore store("/proc/self/Wakeline.ini");  // a folder nobody can create files in
+  EXPECT_EQ(store.LoadError(), "");
+  EXPECT_FALSE(store.Save("Settings", "SimRate", "60"));
+  EXPECT_TRUE(store.LastError().starts_with("/proc/self/Wakeline.ini\r\ncould not be written: ")) << store.LastError();
   EXPECT_EQ(store.Get("Settings", "SimRate", ""), "60");
-  EXPECT_EQ(test::ReadFile(dir.File("blocked")), "x");
+  // The next good save clears the reason.
+  SettingsStore good(dir.File("Wakeline.ini"));
+  EXPECT_TRUE(good.Save("Settings", "SimRate", "60"));
+  EXPECT_EQ(good.LastError(), "");
+}
+
+// Anything but a regular file is not read (a FIFO would block the start) and never replaced.
+TEST(SettingsStore, OnlyRegularFilesAreReadAndUnreadableOnesAreKept) {
+  test::TempDir dir;
+  const std::string fifo = dir.File("fifo.ini"), folder = dir.File("folder.ini"), blocked = dir.File("blocked");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder);
+  test::WriteFile(blocked, "x");
+  const std::pair<std::string, std::string> cases[] = {{fifo, "not a regular file"},
+                                                       {folder, "not a regular file"},
+                                                       {"/dev/null", "not a regular file"},
+                                                       {blocked + "/Wakeline.ini", "Not a directory"}};
+  for (const auto& [path, reason] : cases) {
+    SettingsStore store(path);
+    EXPECT_EQ(store.LoadError(), path + "\r\ncould not be read: " + reason + "\r\nthe default settings are used");
+    EXPECT_EQ(store.Get("Settings", "TackAngle", "30"), "30");
+    EXPECT_FALSE(store.Save("Settings", "TackAngle", "45"));
+    EXPECT_EQ(store.LastError(), path + "\r\ncould not be written: the file could not be read at start");
+    EXPECT_EQ(store.Get("Settings", "TackAngle", "30"), "45");
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_empty(folder));
+  EXPECT_EQ(test::ReadFile(blocked), "x");
+}
+
+TEST(SettingsStore, LinksAreReadAndWrittenThrough) {
+  test::TempDir dir;
+  fs::create_directories(dir.File("real"));
+  fs::create_directories(dir.File("cfg"));
+  test::WriteFile(dir.File("real/settings.ini"), "[Settings]\nTackAngle=45\n");
+  fs::create_symlink("../real/settings.ini", dir.File("cfg/hop.ini"));
+  fs::create_symlink("hop.ini", dir.File("cfg/Wakeline.ini"));  // a chain of relative links
+  fs::create_symlink("../real/new.ini", dir.File("cfg/dangling.ini"));
+  for (const char* name : {"Wakeline.ini", "dangling.ini"}) {
+    SettingsStore store(dir.File(std::string("cfg/") + name));
+    EXPECT_EQ(store.LoadError(), "");
+    EXPECT_TRUE(store.Save("Settings", "SimRate", "60")) << store.LastError();
+    EXPECT_TRUE(fs::is_symlink(store.Path())) << name;
+  }
+  EXPECT_EQ(test::ReadFile(dir.File("real/settings.ini")), "[Settings]\nTackAngle=45\nSimRate=60\n");
+  EXPECT_EQ(test::ReadFile(dir.File("real/new.ini")), "[Settings]\nSimRate=60\n");
+  for (const char* folder : {"cfg", "real"})
+    for (const auto& e : fs::directory_iterator(dir.File(folder)))
+      EXPECT_NE(e.path().filename().string().front(), '.') << "left behind: " << e.path();
+}
+
+// 40000 keys once took a quarter of a minute to load; every one must still be found, whatever its
+// case, with the last of two equal keys winning and the file's order kept on saving.
+TEST(SettingsStore, ManyKeys) {
+  test::TempDir dir;
+  std::string text;
+  for (const char* section : {"A", "B"}) {
+    text += std::string("[") + section + "]\n";
+    for (int i = 0; i < 20000; ++i) text += "Key" + std::to_string(i) + "=" + section + std::to_string(i) + "\n";
+  }
+  text += "[a]\nkey7=late\n";
+  test::WriteFile(dir.File("Wakeline.ini"), text);
+  SettingsStore store(dir.File("Wakeline.ini"));
+  for (int i = 0; i < 20000; ++i) {
+    ASSERT_EQ(store.Get("b", "KEY" + std::to_string(i), ""), "B" + std::to_string(i));
+    if (i != 7) {
+      ASSERT_EQ(store.Get("A", "key" + std::to_string(i), ""), "A" + std::to_string(i));
+    }
+  }
+  EXPECT_EQ(store.Get("A", "Key7", ""), "late");
+  ASSERT_TRUE(store.Save("B", "Key0", "first"));
+  const std::string saved = test::ReadFile(store.Path());
+  EXPECT_TRUE(saved.starts_with("[A]\nKey0=A0\n")) << saved.substr(0, 40);
+  EXPECT_NE(saved.find("\nKey7=late\n"), std::string::npos);
+  EXPECT_NE(saved.find("\n\n[B]\nKey0=first\nKey1=B1\n"), std::string::npos);
+  EXPECT_EQ(saved.find("[a]"), std::string::npos);
 }
 
 class EnvVar {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -10,6 +12,8 @@
 #include <filesystem>
 
 #include "support/test_support.h"
+#include "track/atomic_file.h"
+#include "track/pending_temp_files.h"
 #include "track/real48.h"
 #include "track/track_reader.h"
 
@@ -200,6 +204,45 @@ TEST(Writer, ModesAndLinksAreKept) {
   ASSERT_TRUE(rig.Write("link.trc"));
   EXPECT_TRUE(fs::is_symlink(rig.dir.File("link.trc")));
   EXPECT_EQ(rig.Read("new.trc"), Records(1));
+}
+
+int gSignalUnderTest = 0;
+
+// A save cut short by a signal: the temporary file goes and the signal still ends the process; an
+// ignored signal stays ignored. The file-size limit stops the write half-way, and its own signal is
+// turned into the one under test.
+TEST(Writer, InterruptedSaveLeavesNoTemporaryFile) {
+  struct Case {
+    int sig;
+    bool ignored;
+  };
+  for (const auto [sig, ignored] : {Case{SIGINT, false}, {SIGTERM, false}, {SIGHUP, false}, {SIGTERM, true}}) {
+    test::TempDir dir;
+    const std::string target = dir.File("old.trc");
+    test::WriteFile(target, "old contents");
+    const pid_t pid = fork();
+    if (pid == 0) {
+      if (ignored) std::signal(sig, SIG_IGN);
+      RemoveTempFilesOnSignals();
+      gSignalUnderTest = sig;
+      std::signal(SIGXFSZ, [](int) { raise(gSignalUnderTest); });
+      rlimit limit{};
+      getrlimit(RLIMIT_FSIZE, &limit);
+      limit.rlim_cur = 1000;
+      setrlimit(RLIMIT_FSIZE, &limit);
+      std::string reason;
+      _exit(WriteFileAtomically(target, std::string(100000, 'x'), reason) ? 3 : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    if (ignored) {
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 4) << status;
+    } else {
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig << " " << status;
+    }
+    EXPECT_EQ(test::ReadFile(target), "old contents");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1) << sig;
+  }
 }
 
 // The shared recordings: their TRC files are what saving the UTC TRT files must give, byte for byte.

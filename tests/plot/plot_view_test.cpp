@@ -1,0 +1,240 @@
+#include "plot/plot_view.h"
+
+#include <gtest/gtest.h>
+
+#include "plot_test_support.h"
+#include "support/test_support.h"
+
+namespace wl {
+namespace {
+
+using Kind = PlotCall::Kind;
+
+struct FakeActions : PlotActions {
+  ProcessedTrack* track = nullptr;
+  bool sim = false;
+  std::vector<std::string> log;
+  bool SimRunning() const override { return sim; }
+  void SetSimulation(bool on) override { log.push_back(on ? "sim on" : "sim off"); }
+  void ToggleTackFlag(int32_t i) override {
+    int16_t& f = track->ProcRecs[static_cast<size_t>(i)].TackFlag;
+    f = ToggledTackFlag(f);
+  }
+  void ShowSettings() override { log.push_back("settings"); }
+  void HidePlot() override { log.push_back("hide"); }
+};
+
+// A recorder that keeps the static picture as the window's image does: picture holds the calls
+// whose drawing is on show.
+struct KeepingSurface : RecordingSurface {
+  using RecordingSurface::RecordingSurface;
+  void Draw(const PlotCall& call) override {
+    RecordingSurface::Draw(call);
+    if (call.kind == PlotCall::Kind::Clear) picture.clear();
+    picture.push_back(call);
+  }
+  void EndStatic() override { kept = picture; }
+  bool RestoreStatic() override {
+    ++restores;
+    picture = kept;
+    return true;
+  }
+  std::vector<PlotCall> picture, kept;
+  int restores = 0;
+};
+
+class PlotViewTest : public ::testing::Test {
+ protected:
+  void Open(std::unique_ptr<ProcessedTrack> t, bool activate = true) {
+    track = std::move(t);
+    actions.track = track.get();
+    view.SetTrack(track.get(), "track.trc");
+    if (activate) view.Activate();
+  }
+  // Calls since the last Mark().
+  size_t Mark() { return mark = surface.Calls().size(); }
+  size_t Count(Kind kind) const { return test::CountOf(surface.Calls(), kind, mark); }
+  // The marker circles the finished picture shows.
+  std::vector<PlotCall> Markers() const {
+    std::vector<PlotCall> out;
+    for (const PlotCall& c : FinalPicture(surface.picture))
+      if (c.kind == Kind::Circle && c.colour == kMarkerColour) out.push_back(c);
+    return out;
+  }
+  void Press(int32_t key) { view.KeyDown(key, false); }
+  void Click(int32_t button, double x, double y) {
+    view.MouseMove(0, false, x, y);
+    view.MouseDown(button, false, x, y);
+    view.MouseUp(button, false, x, y);
+  }
+  const PosRec& Pos(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)].Pos; }
+
+  std::unique_ptr<ProcessedTrack> track;
+  FakeActions actions;
+  test::ScriptedPrompts prompts;
+  KeepingSurface surface{11850, 7000};
+  PlotView view{surface, actions, prompts};
+  size_t mark = 0;
+};
+
+TEST_F(PlotViewTest, ActivationDrawsOnceAndMarksTheCurrentPoint) {
+  Open(test::PlotTrack(), false);
+  view.SetCursorIndex(4);
+  view.Activate();
+  EXPECT_EQ(Count(Kind::Clear), 1u);  // the refresh step's redraw is the kept picture
+  EXPECT_EQ(surface.restores, 1);
+  const auto markers = Markers();
+  ASSERT_EQ(markers.size(), 2u);
+  EXPECT_EQ(markers[0].a, Pos(4).Lon);
+  EXPECT_EQ(view.Labels()[PlotLabel::LatWpt].text, "54 N 00.400");
+  EXPECT_EQ(actions.log, std::vector<std::string>{"sim off"});
+}
+
+TEST_F(PlotViewTest, CursorKeysAndTheirLimits) {
+  Open(test::PlotTrack());
+  Press(kKeyUp);
+  EXPECT_EQ(view.State().CursorIndex, 0);
+  Press(kKeyEnd);
+  EXPECT_EQ(view.State().CursorIndex, 9);
+  Mark();
+  Press(kKeyDown);  // on the last point: stays, and still redraws
+  EXPECT_EQ(view.State().CursorIndex, 9);
+  EXPECT_EQ(surface.restores, 4);
+  EXPECT_EQ(Markers().size(), 2u);
+  Press(kKeyHome);
+  Press(kKeyDown);
+  EXPECT_EQ(view.State().CursorIndex, 1);
+  EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
+  actions.sim = true;
+  Press(kKeyUp);
+  EXPECT_EQ(view.State().CursorIndex, 1);
+}
+
+TEST_F(PlotViewTest, PageKeysJumpBetweenRunsOfFlags) {
+  auto t = test::PlotTrack();
+  const int16_t flags[] = {0, 0, 1, 0, 0, 2, 2, 0, 0, 0};
+  for (size_t i = 0; i < 10; ++i) t->ProcRecs[i].TackFlag = flags[i];
+  Open(std::move(t));
+  std::vector<int32_t> stops;
+  for (int k = 0; k < 4; ++k) {
+    Press(kKeyPageDown);
+    stops.push_back(view.State().CursorIndex);
+  }
+  for (int k = 0; k < 4; ++k) {
+    Press(kKeyPageUp);
+    stops.push_back(view.State().CursorIndex);
+  }
+  // With no later run Page Down goes to the last point; Page Up stops where a run ends.
+  EXPECT_EQ(stops, (std::vector<int32_t>{2, 5, 9, 9, 6, 2, 0, 0}));
+}
+
+TEST_F(PlotViewTest, KeysWaitForTheFirstDrawingExceptF2ToF5AndEsc) {
+  Open(test::PlotTrack(), false);
+  for (int32_t key : {kKeyDown, kKeyEnd, kKeyPageDown, kKeyF1, kKeyRefresh}) Press(key);
+  EXPECT_TRUE(surface.Calls().empty());
+  EXPECT_EQ(view.State().CursorIndex, 0);
+  Press(kKeyF2);
+  Press(kKeyF3);
+  EXPECT_TRUE(view.State().KeepPlot);  // returning from the settings does not redraw
+  Press(kKeyF5);
+  Press(kKeyEscape);
+  EXPECT_FALSE(view.State().KeepPlot);
+  EXPECT_EQ(actions.log, (std::vector<std::string>{"sim on", "settings", "hide"}));
+  EXPECT_EQ(prompts.Texts(), std::vector<std::string>{".trc files have no wind data, use .trt files from Logvane"});
+}
+
+TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
+  auto t = test::PlotTrack();
+  t->ProcRecs[3].TackFlag = kOutlier;
+  Open(std::move(t));
+  for (int32_t i : {3, 4}) {
+    while (view.State().CursorIndex < i) Press(kKeyDown);
+    Mark();
+    Press(kKeyF1);
+    const auto circles = test::CallsOf(surface.Calls(), Kind::Circle, mark);
+    ASSERT_FALSE(circles.empty());
+    EXPECT_EQ(circles[0].colour, kTackColour);
+    EXPECT_EQ(Count(Kind::Clear), 1u);  // the flags changed: drawn afresh
+  }
+  EXPECT_EQ(track->ProcRecs[3].TackFlag, kOutlier);
+  EXPECT_EQ(track->ProcRecs[4].TackFlag, kTackPoint);
+}
+
+TEST_F(PlotViewTest, MarkerOnThePrimeMeridianIsErased) {
+  std::vector<PosRec> pos{{3240000, -300}};
+  test::Sail(pos, 5, 100, 100);  // point 3 lies on longitude 0
+  Open(test::HandTrack(pos, false));
+  for (int k = 0; k < 4; ++k) Press(kKeyDown);
+  const auto markers = Markers();
+  ASSERT_EQ(markers.size(), 2u);
+  EXPECT_EQ(markers[0].a, Pos(4).Lon);
+}
+
+TEST_F(PlotViewTest, LeftClickPicksTheNearestPointButOnlyForwardWhileReplaying) {
+  Open(test::PlotTrack());
+  Click(kLeftButton, Pos(6).Lon + 20, Pos(6).Lat - 30);
+  EXPECT_EQ(view.State().CursorIndex, 6);
+  EXPECT_TRUE(view.State().PanArmed);
+  actions.sim = true;
+  Click(kLeftButton, Pos(2).Lon, Pos(2).Lat);
+  EXPECT_EQ(view.State().CursorIndex, 6);
+  EXPECT_FALSE(view.State().PanArmed);
+  Click(kLeftButton, Pos(8).Lon, Pos(8).Lat);
+  EXPECT_EQ(view.State().CursorIndex, 8);
+}
+
+TEST_F(PlotViewTest, RubberBandZoomIsTheSameDraggedEitherWay) {
+  Open(test::PlotTrack());
+  const PosRec a = Pos(2), b = Pos(7);
+  auto zoom = [&](PosRec from, PosRec to) {
+    view.MouseMove(0, false, from.Lon, from.Lat);
+    view.MouseDown(kRightButton, false, from.Lon, from.Lat);
+    view.MouseMove(kRightButton, false, to.Lon, to.Lat);
+    view.MouseDown(kRightButton, false, to.Lon, to.Lat);
+    EXPECT_TRUE(view.State().Zoomed);
+    const PlotArea v = view.State().ZoomView;
+    Press(kKeyEscape);  // unzoom
+    EXPECT_FALSE(view.State().Zoomed);
+    return v;
+  };
+  const PlotArea forward = zoom(a, b), backward = zoom(b, a);
+  EXPECT_EQ(forward, (PlotArea{b.Lat, a.Lat, b.Lon, a.Lon}));
+  EXPECT_EQ(backward, forward);
+}
+
+TEST_F(PlotViewTest, EscCancelsTheBandThenUnzoomsThenHides) {
+  Open(test::PlotTrack());
+  view.MouseMove(0, false, Pos(2).Lon, Pos(2).Lat);
+  view.MouseDown(kRightButton, false, Pos(2).Lon, Pos(2).Lat);
+  view.MouseMove(0, false, Pos(5).Lon, Pos(5).Lat);
+  view.MouseDown(kRightButton, false, Pos(5).Lon, Pos(5).Lat);  // zoomed
+  view.MouseMove(0, false, Pos(3).Lon, Pos(3).Lat);
+  view.MouseDown(kRightButton, false, Pos(3).Lon, Pos(3).Lat);  // a new band
+  Mark();
+  Press(kKeyEscape);
+  EXPECT_FALSE(view.State().ZoomDragging);
+  EXPECT_TRUE(view.State().Zoomed);
+  EXPECT_EQ(Count(Kind::Rect), 1u);  // the band erased
+  Press(kKeyEscape);
+  EXPECT_FALSE(view.State().Zoomed);
+  EXPECT_TRUE(actions.log.empty() || actions.log.back() != "hide");
+  Press(kKeyEscape);
+  EXPECT_EQ(actions.log.back(), "hide");
+}
+
+TEST_F(PlotViewTest, PanWhileZoomedMovesTheCurrentPointToTheMouse) {
+  Open(test::PlotTrack());
+  view.MouseMove(0, false, Pos(1).Lon, Pos(1).Lat);
+  view.MouseDown(kRightButton, false, Pos(1).Lon, Pos(1).Lat);
+  view.MouseMove(0, false, Pos(8).Lon, Pos(8).Lat);
+  view.MouseDown(kRightButton, false, Pos(8).Lon, Pos(8).Lat);
+  const PlotArea before = view.State().ZoomView;
+  view.MouseDown(kLeftButton, false, Pos(4).Lon, Pos(4).Lat);  // picks 4, arms the pan
+  view.MouseUp(kLeftButton, false, Pos(4).Lon + 50, Pos(4).Lat - 20);
+  const PlotArea after = view.State().ZoomView;
+  EXPECT_EQ(after, (PlotArea{before.maxLat + 20, before.minLat + 20, before.maxLon - 50, before.minLon - 50}));
+  EXPECT_TRUE(view.State().Zoomed);
+}
+
+}  // namespace
+}  // namespace wl

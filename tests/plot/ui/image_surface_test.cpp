@@ -1,0 +1,151 @@
+// Pixels of plots rendered into the image the window shows.
+#include "plot/ui/image_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <cmath>
+
+#include "nav/hand_track.h"
+#include "plot/plot_view.h"
+#include "plot/ui/plot_font.h"
+
+namespace wl {
+namespace {
+
+// An image that never keeps the static picture: every redraw draws everything, as the text says.
+struct DrawingEverything : ImageSurface {
+  using ImageSurface::ImageSurface;
+  bool RestoreStatic() override { return false; }
+};
+
+struct NoPrompts : Prompts {
+  void ShowMessage(const std::string&, Icon) override {}
+  bool AskYesNo(const std::string&, Icon, bool) override { return true; }
+};
+
+// Twelve points a minute apart sailing north-east; a wait over points 4 to 6 and a tack at 9.
+std::unique_ptr<ProcessedTrack> KnownTrack() {
+  std::vector<PosRec> pos{{3240000, 600000}};
+  test::Sail(pos, 11, 100, 100);
+  auto t = test::HandTrack(pos, false);
+  t->ProcRecs[2].uiSOG = 5;  // the middle of the 3 to 7 kn scale
+  for (size_t i = 4; i <= 6; ++i) t->ProcRecs[i].uiSOG = 0;
+  t->ProcRecs[9].TackFlag = kTackPoint;
+  return t;
+}
+
+class PlotImage {
+ public:
+  explicit PlotImage(ImageSurface& s, const ProcessedTrack& t, int32_t cursor = 0) : surface(s), view(s, actions, prompts) {
+    PlotOptions o;
+    o.speedLow = 3;
+    o.speedHigh = 7;
+    o.black = true;  // the marker then shows cyan, not the red of the wait circles
+    view.SetTrack(&t, "known.trc");
+    view.SetOptions(o);
+    view.SetCursorIndex(cursor);
+    view.Activate();
+  }
+  QRgb At(const PosRec& p, double dx = 0, double dy = 0) const {
+    const QPointF d = surface.ToDevice(p.Lon, p.Lat);
+    return surface.Image().pixel(static_cast<int>(d.x() + dx), static_cast<int>(d.y() + dy));
+  }
+  // Pixels of the colour on the ring of the mark radius around p.
+  int OnRing(const PosRec& p, QRgb colour) const {
+    const QPointF c = surface.ToDevice(p.Lon, p.Lat);
+    const double r = view.State().MarkRadius * surface.Image().width() / surface.State().scaleWidth;
+    int n = 0;
+    for (int y = static_cast<int>(c.y() - r - 2); y <= c.y() + r + 2; ++y)
+      for (int x = static_cast<int>(c.x() - r - 2); x <= c.x() + r + 2; ++x)
+        if (std::fabs(std::hypot(x + 0.5 - c.x(), y + 0.5 - c.y()) - r) < 1.5 && surface.Image().pixel(x, y) == colour) ++n;
+    return n;
+  }
+
+  ImageSurface& surface;
+  PlotActions actions;
+  NoPrompts prompts;
+  PlotView view;
+};
+
+const QSize kPixels(790, 467);  // 11850 x 7000 twips
+
+TEST(ImageSurface, SegmentsAndCirclesInTheirColours) {
+  auto t = KnownTrack();
+  ImageSurface surface(11850, 7000, kPixels);
+  PlotImage plot(surface, *t, 11);
+  const PosRec mid{(t->ProcRecs[1].Pos.Lat + t->ProcRecs[2].Pos.Lat) / 2, (t->ProcRecs[1].Pos.Lon + t->ProcRecs[2].Pos.Lon) / 2};
+  EXPECT_EQ(plot.At(mid), qRgb(103, 255, 103));
+  EXPECT_EQ(plot.At({3240950, 600150}), qRgb(0, 0, 0));  // the background, in the empty corner of the frame
+  EXPECT_GT(plot.OnRing(t->ProcRecs[4].Pos, qRgb(255, 0, 0)), 4);
+  EXPECT_EQ(plot.OnRing(t->ProcRecs[3].Pos, qRgb(255, 0, 0)), 0);
+  EXPECT_GT(plot.OnRing(t->ProcRecs[9].Pos, qRgb(0, 255, 0)), 4);
+  EXPECT_GT(plot.OnRing(t->ProcRecs[11].Pos, qRgb(0, 255, 255)), 4);  // the cursor marker
+}
+
+TEST(ImageSurface, CursorStepsShowWhatRedrawingEverythingShows) {
+  auto t = KnownTrack();
+  ImageSurface kept(11850, 7000, kPixels);
+  DrawingEverything full(11850, 7000, kPixels);
+  PlotImage a(kept, *t, 3), b(full, *t, 3);
+  ASSERT_EQ(kept.Image(), full.Image());
+  const QImage before = kept.Image();
+  for (int32_t key : {kKeyDown, kKeyDown, kKeyHome, kKeyEnd}) {
+    a.view.KeyDown(key, false);
+    b.view.KeyDown(key, false);
+    EXPECT_EQ(kept.Image(), full.Image()) << key;
+  }
+  // The old marker left no trace: only its own neighbourhood differs from the first picture.
+  a.view.KeyDown(kKeyHome, false);
+  a.view.KeyDown(kKeyDown, false);
+  a.view.KeyDown(kKeyDown, false);
+  a.view.KeyDown(kKeyDown, false);
+  EXPECT_EQ(kept.Image(), before);
+}
+
+TEST(ImageSurface, XorDrawnTwiceRestoresEveryPixel) {
+  auto t = KnownTrack();
+  ImageSurface surface(11850, 7000, kPixels);
+  PlotImage plot(surface, *t);
+  const QImage before = surface.Image();
+  surface.SetRasterMode(RasterMode::XorPen);
+  for (int k = 0; k < 2; ++k) {
+    surface.SetLineStyle(LineStyle::Dotted);
+    surface.Circle(600400, 3240400, 600, kMarkerColour);
+    surface.SetLineWidth(2);
+    surface.Line(599000, 3239000, 601500, 3241500, kMarkerColour);
+    surface.SetLineWidth(1);
+    surface.Rect(600100, 3240100, 600800, 3240900, Rgb{255, 255, 255});
+    if (k == 0) {
+      EXPECT_NE(surface.Image(), before);
+    }
+  }
+  EXPECT_EQ(surface.Image(), before);
+}
+
+TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
+  auto t = KnownTrack();
+  ImageSurface surface(11850, 7000, kPixels);
+  PlotImage plot(surface, *t, 5);
+  const PosRec p = t->ProcRecs[5].Pos;
+  plot.view.MouseMove(0, false, p.Lon - 1, p.Lat - 1);
+  plot.view.MouseDown(kRightButton, false, p.Lon - 1, p.Lat - 1);
+  plot.view.MouseMove(0, false, p.Lon + 1, p.Lat + 1);
+  plot.view.MouseDown(kRightButton, false, p.Lon + 1, p.Lat + 1);
+  ASSERT_TRUE(plot.view.State().Zoomed);
+  for (int k = 0; k < 3; ++k) plot.view.KeyDown(kKeyDown, false);  // the view travels with the cursor
+  EXPECT_EQ(plot.view.State().CursorIndex, 8);
+  // The segment into point 8, whose ends lie far outside the view, crosses it in its colour.
+  const PosRec q = t->ProcRecs[8].Pos;
+  const QPointF d = surface.ToDevice(q.Lon - 0.5, q.Lat - 0.5);
+  bool seen = false;
+  for (int dy = -2; dy <= 2; ++dy)
+    for (int dx = -2; dx <= 2; ++dx)
+      seen |= surface.Image().pixel(static_cast<int>(d.x()) + dx, static_cast<int>(d.y()) + dy) == qRgb(255, 109, 103);
+  EXPECT_TRUE(seen);
+}
+
+TEST(PlotFont, IsDejaVuSans) { EXPECT_EQ(QFontInfo(PlotFont()).family(), "DejaVu Sans"); }
+
+}  // namespace
+}  // namespace wl
