@@ -180,7 +180,8 @@ std::string TrackSession::StoredSetting(SettingKey key) const { return ReadSetti
 
 void TrackSession::StoreSetting(SettingKey key, std::string_view text) {
   const SettingDef& def = Setting(key);
-  if (!def.section.empty()) settingsStore_.Save(def.section, def.name, text);
+  if (def.section.empty()) return;  // lives in memory only
+  settingsStore_.Save(def.section, def.name, text);
 }
 
 }  // namespace wl

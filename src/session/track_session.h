@@ -53,8 +53,6 @@ class TrackSession : public QObject {
   const std::string& OutputFileName() const { return outputFileName_; }
   // The plot's current point, within the processed points (0 for an empty track).
   int32_t Cursor() const { return cursor_; }
-  bool CanUndo() const { return history_.CanUndo(); }
-  bool CanRedo() const { return history_.CanRedo(); }
 
   // The commands. Those that return bool tell whether they changed the track (or the file).
   // Open: the "save first" question, the file dialog, the read.

@@ -94,7 +94,6 @@ inline constexpr SettingDef kSettingDefs[] = {
 };
 
 constexpr const SettingDef& Setting(SettingKey key) { return kSettingDefs[static_cast<size_t>(key)]; }
-constexpr bool IsStored(SettingKey key) { return !Setting(key).section.empty(); }
 constexpr std::string_view DefaultText(SettingKey key) { return Setting(key).defaultText; }
 
 // The stored text, or the key's default when the key is absent.

@@ -121,11 +121,12 @@ void TrackSessionTest::AFailedSaveChangesNothing() {
   QVERIFY(!f.session.Save(false));
 
   QVERIFY(f.first.events.isEmpty());
-  QVERIFY(f.session.Store().DataChanged && f.session.CanUndo());
+  QVERIFY(f.session.Store().DataChanged);
   QCOMPARE(f.session.Store().InputFileName, SamplePath("zigzag.trc"));
   QCOMPARE(f.session.OutputFileName(), std::string());
-  QCOMPARE(f.Stored("PlotSpeedHigh"), std::string("none"));
   QVERIFY(QFile(QString::fromStdString(existing)).size() > 0);
+  QVERIFY(f.session.Undo());  // the history still knows the opened state
+  QVERIFY(!f.session.Store().DataChanged);
 }
 
 void TrackSessionTest::TackFlagToggleLastsUntilTheNextPass() {
