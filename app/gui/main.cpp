@@ -7,6 +7,7 @@
 #include "app/gui/command_line.h"
 #include "app/gui/gui_app.h"
 #include "mainwin/main_window.h"
+#include "session/track_session.h"
 #include "settings/settings_store.h"
 #include "widgets/app_title.h"
 #include "widgets/qt_prompts.h"
@@ -32,6 +33,6 @@ int main(int argc, char* argv[]) {
   wl::QtPrompts prompts;
   wl::GuiApp gui(settings, prompts, command.repairHeading);
   gui.Main().show();
-  if (!command.file.empty()) gui.Main().OpenFile(command.file);
+  if (!command.file.empty()) gui.Session().OpenFile(command.file);
   return QApplication::exec();
 }

@@ -120,7 +120,7 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::ConnectControls() {
-  connect(cmdOpen_, &QPushButton::clicked, this, &MainWindow::Open);
+  connect(cmdOpen_, &QPushButton::clicked, &session_, &TrackSession::Open);
   connect(cmdSave_, &QPushButton::clicked, this, &MainWindow::Save);
   connect(cmdComments_, &QPushButton::clicked, this, &MainWindow::ShowComments);
   connect(cmdDelFile_, &QPushButton::clicked, this, &MainWindow::DeleteOpenFile);
@@ -140,6 +140,7 @@ void MainWindow::ConnectControls() {
   });
 
   connect(&session_, &TrackSession::TrackChanged, this, &MainWindow::FollowTrack);
+  connect(&session_, &TrackSession::OpenEnded, this, &MainWindow::UpdateFileButtons);
   connect(&session_, &TrackSession::TrackProcessed, this, &MainWindow::FollowProcessing);
   connect(&session_, &TrackSession::Progress, this, &MainWindow::ShowProgress);
 
@@ -227,7 +228,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Questions and messages wait until the drag has ended.
   const std::string file = urls.constFirst().toLocalFile().toStdString();
-  QTimer::singleShot(0, this, [this, file] { OpenFile(file); });
+  QTimer::singleShot(0, this, [this, file] { session_.OpenFile(file); });
 }
 
 }  // namespace wl

@@ -3,7 +3,6 @@
 // the track table, runs the file and edit commands through the session and asks for the other
 // windows by its signals.
 #include <QWidget>
-#include <string>
 
 class QLabel;
 class QMenu;
@@ -23,9 +22,6 @@ class MainWindow : public QWidget {
   // Takes the stored geometry and tack angle from the session and shows the empty table.
   explicit MainWindow(TrackSession& session, QWidget* parent = nullptr);
 
-  // Open without the file dialog: the command line's file, a dropped file.
-  void OpenFile(const std::string& fileName);
-
  signals:
   void PlotRequested();
   void TackListRequested();
@@ -33,7 +29,6 @@ class MainWindow : public QWidget {
   void FolderListRequested();
 
  private slots:
-  void Open();
   void InsertFile();
   void DeletePoints();
   void Save();
@@ -45,6 +40,8 @@ class MainWindow : public QWidget {
   void FollowTrack();
   void FollowProcessing();
   void ShowProgress(const QString& caption);
+  // Save and Delete Open File follow the kind of the open track after every Open.
+  void UpdateFileButtons();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -61,8 +58,6 @@ class MainWindow : public QWidget {
   void Layout();
   void RestoreGeometry();
   void StoreGeometry();
-  // Save and Delete Open File follow the kind of the open track.
-  void UpdateFileButtons();
 
   TrackSession& session_;
 

@@ -11,14 +11,6 @@
 
 namespace wl {
 
-void MainWindow::Open() {
-  if (session_.Open() != OpenResult::SaveFirst) UpdateFileButtons();
-}
-
-void MainWindow::OpenFile(const std::string& fileName) {
-  if (session_.OpenFile(fileName) != OpenResult::SaveFirst) UpdateFileButtons();
-}
-
 void MainWindow::UpdateFileButtons() {
   const bool known = session_.Store().IsTRC || session_.Store().IsTRT;
   cmdSave_->setEnabled(known);

@@ -35,15 +35,19 @@ std::optional<std::string> TrackSession::ChooseFile(const std::string& title, bo
                      [this](SettingKey key, std::string_view text) { StoreSetting(key, text); });
 }
 
-OpenResult TrackSession::Open() {
-  if (WantsToSaveFirst()) return OpenResult::SaveFirst;
+bool TrackSession::Open() {
+  if (WantsToSaveFirst()) return false;
   const std::optional<std::string> name = ChooseFile("Open first file", false);
-  return name && Read(*name) ? OpenResult::Opened : OpenResult::NoFile;
+  const bool opened = name && Read(*name);
+  emit OpenEnded();
+  return opened;
 }
 
-OpenResult TrackSession::OpenFile(const std::string& fileName) {
-  if (WantsToSaveFirst()) return OpenResult::SaveFirst;
-  return Read(fileName) ? OpenResult::Opened : OpenResult::NoFile;
+bool TrackSession::OpenFile(const std::string& fileName) {
+  if (WantsToSaveFirst()) return false;
+  const bool opened = Read(fileName);
+  emit OpenEnded();
+  return opened;
 }
 
 bool TrackSession::Read(const std::string& fileName) {

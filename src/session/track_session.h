@@ -22,13 +22,6 @@
 
 namespace wl {
 
-// How Open (or a dropped file) ended.
-enum class OpenResult {
-  SaveFirst,  // the user wants to save first: nothing else happened
-  NoFile,     // the dialog was cancelled, or the file was refused or unreadable
-  Opened,
-};
-
 struct SessionStart {
   float screenWidth = 0, screenHeight = 0;  // twips, for the default window position
   bool repairHeading = false;               // the heading repair of .trt files
@@ -56,9 +49,9 @@ class TrackSession : public QObject {
 
   // The commands. Those that return bool tell whether they changed the track (or the file).
   // Open: the "save first" question, the file dialog, the read.
-  OpenResult Open();
+  bool Open();
   // Open without the dialog (a dropped file, the command line); still asks "save first".
-  OpenResult OpenFile(const std::string& fileName);
+  bool OpenFile(const std::string& fileName);
   // Insert file after the point with index `after`: file dialog, kind check, question, read.
   bool InsertFile(int32_t after);
   // Deletes num points from index first once the user confirms.
@@ -94,6 +87,8 @@ class TrackSession : public QObject {
   void TrackAboutToChange();
   // The points or the file they belong to changed (the above, and a save).
   void TrackChanged();
+  // An Open went past the "save first" question, whatever came of it (also a cancelled dialog).
+  void OpenEnded();
   // A processing pass ran: the processed track, and the table made from it, are new.
   void TrackProcessed();
   void TackFlagChanged(int32_t index);

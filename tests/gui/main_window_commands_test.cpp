@@ -208,6 +208,9 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   QVERIFY(!QFile::exists(QString::fromStdString(copy)));
   QVERIFY(!Enabled(h, "cmdDelFile"));
   QCOMPARE(h.Rows(), 300);  // the points stay
+  h.prompts.ExpectFile("Open first file", std::nullopt);
+  h.Click("CommandOpenInput");  // even a cancelled Open sets the file buttons by the track's kind
+  QVERIFY(Enabled(h, "cmdDelFile"));
 }
 
 }  // namespace wl::test
