@@ -171,8 +171,8 @@ void MainWindow::RestoreGeometry() {
 }
 
 void MainWindow::StoreGeometry() {
-  const WindowGeometry now{static_cast<float>(PxToTwips(pos().x(), this)), static_cast<float>(PxToTwips(pos().y(), this)),
-                           static_cast<float>(PxToTwips(width(), this)), static_cast<float>(PxToTwips(height(), this))};
+  auto twips = [this](int px) { return static_cast<float>(PxToTwips(px, this)); };
+  const WindowGeometry now{twips(pos().x()), twips(pos().y()), twips(width()), twips(height())};
   session_.ChangeSettings({SettingKey::MainLeft, SettingKey::MainTop, SettingKey::MainWidth, SettingKey::MainHeight},
                           [&](SettingsValues& v) { v.mainGeometry = now; });
 }

@@ -182,7 +182,8 @@ void MainWindowCommandsTest::UndoRedoAndClose() {
 void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   WindowHarness h;
   h.ShowActive();
-  h.prompts.ExpectMessage("in trt files, lines starting with \"/*\" are treated as comments;\r\nthis file has no comments");
+  h.prompts.ExpectMessage(
+      "in trt files, lines starting with \"/*\" are treated as comments;\r\nthis file has no comments");
   h.Click("cmdShowComments");
   h.prompts.ExpectMessage("The settings dialog is not available yet");
   h.Click("cmdCOMSet");

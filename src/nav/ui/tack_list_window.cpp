@@ -19,7 +19,8 @@ TackListWindow::TackListWindow(const TrackSession& session, QWidget* parent)
   setWindowTitle("Tack Data List");
 
   model_ = new TackListModel(list_, this);
-  grid_ = new ReadOnlyGrid("MSFGTackData", {"mnuTackData", "TackData", "mnuSelectAll", "&Select All", "mnuCopy", "Copy"},
+  grid_ = new ReadOnlyGrid("MSFGTackData",
+                           {"mnuTackData", "TackData", "mnuSelectAll", "&Select All", "mnuCopy", "Copy"},
                            QAbstractItemView::SelectItems, this);
   grid_->setModel(model_);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
