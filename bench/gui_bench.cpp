@@ -12,8 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "app/gui/gui_app.h"
 #include "mainwin/main_window.h"
 #include "mainwin/track_table_view.h"
+#include "session/track_session.h"
 #include "settings/settings_store.h"
 #include "track/track_rec.h"
 
@@ -50,18 +52,18 @@ void WriteTrack(const std::string& path) {
 struct Bench {
   QTemporaryDir dir;
   std::string track = dir.filePath("long.trt").toStdString();
-  std::unique_ptr<wl::SettingsStore> settings;
+  wl::SettingsStore settings{dir.filePath("Wakeline.ini").toStdString()};
   BenchPrompts prompts;
-  std::unique_ptr<wl::MainWindow> window;
+  std::unique_ptr<wl::GuiApp> app;
+  wl::MainWindow* window = nullptr;
   wl::TrackTableView* grid = nullptr;
   QPushButton* open = nullptr;
   QPushButton* plot = nullptr;
 
   Bench() {
-    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
     WriteTrack(track);
-    settings = std::make_unique<wl::SettingsStore>(wl::SettingsStore::DefaultPath());
-    window = std::make_unique<wl::MainWindow>(*settings, prompts, false);
+    app = std::make_unique<wl::GuiApp>(settings, prompts, false);
+    window = &app->Main();
     grid = window->findChild<wl::TrackTableView*>("MSFGTrack");
     open = window->findChild<QPushButton*>("CommandOpenInput");
     plot = window->findChild<QPushButton*>("cmdPlot");
@@ -104,8 +106,8 @@ void BM_DeleteHundredPointsInTheMiddle(benchmark::State& state) {
   bench->Open();
   for (auto _ : state) {
     state.PauseTiming();
-    if (bench->window->Store().TrackCount < 10000) bench->Open();
-    const int middle = bench->window->Store().TrackCount / 2;
+    if (bench->app->Session().Store().TrackCount < 10000) bench->Open();
+    const int middle = bench->app->Session().Store().TrackCount / 2;
     bench->grid->SetCurrentRow(middle);
     bench->grid->SetSelectionEnd(middle + 99);
     state.ResumeTiming();

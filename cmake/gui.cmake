@@ -1,29 +1,51 @@
-# The desktop program: Qt Widgets windows over the core.
+# The desktop program, in layers: the session and the shared widgets over the core, the windows
+# over those, the app wiring the windows together.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+# The track session: Qt Core only, no widgets.
+file(GLOB SESSION_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/session/*.cpp)
+add_library(wakeline_session STATIC ${SESSION_SOURCES})
+target_include_directories(wakeline_session PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(wakeline_session PUBLIC wakeline_core Qt6::Core)
+target_compile_options(wakeline_session PRIVATE ${WAKELINE_WARNINGS})
+
+# What every window is built from: twips, the grid, the prompts, the number box.
+file(GLOB WIDGET_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/widgets/*.cpp)
+add_library(wakeline_widgets STATIC ${WIDGET_SOURCES})
+target_include_directories(wakeline_widgets PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(wakeline_widgets PUBLIC wakeline_core Qt6::Widgets)
+target_compile_options(wakeline_widgets PRIVATE ${WAKELINE_WARNINGS})
+target_compile_definitions(wakeline_widgets PUBLIC WAKELINE_VERSION="${PROJECT_VERSION}")
+
+# The windows. The plot's surface is its own library (Qt Gui only); the window links it.
 file(GLOB GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/mainwin/*.cpp ${CMAKE_SOURCE_DIR}/src/*/ui/*.cpp)
-# The plot's surface is its own library (Qt Gui only); the window links it.
 list(FILTER GUI_SOURCES EXCLUDE REGEX "/src/plot/ui/")
-if(GUI_SOURCES)
-  add_library(wakeline_gui STATIC ${GUI_SOURCES})
-  target_include_directories(wakeline_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(wakeline_gui PUBLIC wakeline_core wakeline_plot_ui Qt6::Widgets)
-  if(TARGET wakeline_platform)
-    target_link_libraries(wakeline_gui PUBLIC wakeline_platform)
-  endif()
-  target_compile_options(wakeline_gui PRIVATE ${WAKELINE_WARNINGS})
-  target_compile_definitions(wakeline_gui PUBLIC WAKELINE_VERSION="${PROJECT_VERSION}")
+add_library(wakeline_gui STATIC ${GUI_SOURCES})
+target_include_directories(wakeline_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(wakeline_gui PUBLIC wakeline_session wakeline_widgets wakeline_plot_ui)
+if(TARGET wakeline_platform)
+  target_link_libraries(wakeline_gui PUBLIC wakeline_platform)
+endif()
+target_compile_options(wakeline_gui PRIVATE ${WAKELINE_WARNINGS})
 
-  add_executable(wakeline ${CMAKE_SOURCE_DIR}/app/gui/main.cpp)
-  target_link_libraries(wakeline PRIVATE wakeline_gui)
-  target_compile_options(wakeline PRIVATE ${WAKELINE_WARNINGS})
-  set_target_properties(wakeline PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# The app: the command line and the wiring of the windows; main.cpp alone makes the program.
+file(GLOB APP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/gui/*.cpp)
+list(REMOVE_ITEM APP_SOURCES ${CMAKE_SOURCE_DIR}/app/gui/main.cpp)
+add_library(wakeline_app STATIC ${APP_SOURCES})
+target_include_directories(wakeline_app PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(wakeline_app PUBLIC wakeline_gui)
+target_compile_options(wakeline_app PRIVATE ${WAKELINE_WARNINGS})
 
-  # The window benchmark drives the real window, offscreen.
-  if(WAKELINE_BENCH)
-    find_package(benchmark REQUIRED)
-    add_executable(gui_bench ${CMAKE_SOURCE_DIR}/bench/gui_bench.cpp)
-    target_link_libraries(gui_bench PRIVATE wakeline_gui benchmark::benchmark)
-    target_compile_options(gui_bench PRIVATE ${WAKELINE_WARNINGS})
-    set_target_properties(gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
-  endif()
+add_executable(wakeline ${CMAKE_SOURCE_DIR}/app/gui/main.cpp)
+target_link_libraries(wakeline PRIVATE wakeline_app)
+target_compile_options(wakeline PRIVATE ${WAKELINE_WARNINGS})
+set_target_properties(wakeline PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The window benchmark drives the real window, offscreen.
+if(WAKELINE_BENCH)
+  find_package(benchmark REQUIRED)
+  add_executable(gui_bench ${CMAKE_SOURCE_DIR}/bench/gui_bench.cpp)
+  target_link_libraries(gui_bench PRIVATE wakeline_app benchmark::benchmark)
+  target_compile_options(gui_bench PRIVATE ${WAKELINE_WARNINGS})
+  set_target_properties(gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endif()

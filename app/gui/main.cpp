@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "mainwin/app_title.h"
-#include "mainwin/command_line.h"
+#include "app/gui/command_line.h"
+#include "app/gui/gui_app.h"
 #include "mainwin/main_window.h"
-#include "mainwin/qt_prompts.h"
+#include "session/track_session.h"
 #include "settings/settings_store.h"
+#include "widgets/app_title.h"
+#include "widgets/qt_prompts.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -29,8 +31,8 @@ int main(int argc, char* argv[]) {
 
   wl::SettingsStore settings(wl::SettingsStore::DefaultPath());
   wl::QtPrompts prompts;
-  wl::MainWindow window(settings, prompts, command.repairHeading);
-  window.show();
-  if (!command.file.empty()) window.OpenFile(command.file);
+  wl::GuiApp gui(settings, prompts, command.repairHeading);
+  gui.Main().show();
+  if (!command.file.empty()) gui.Session().OpenFile(command.file);
   return QApplication::exec();
 }

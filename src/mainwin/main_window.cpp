@@ -14,15 +14,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "mainwin/app_title.h"
-#include "mainwin/grid_style.h"
 #include "mainwin/tack_angle_box.h"
 #include "mainwin/track_table_model.h"
 #include "mainwin/track_table_view.h"
-#include "mainwin/twips.h"
-#include "nav/tack_detection.h"
-#include "track/float_text.h"
-#include "track/number_format.h"
+#include "session/track_session.h"
+#include "widgets/app_title.h"
+#include "widgets/grid_style.h"
+#include "widgets/twips.h"
 
 namespace wl {
 
@@ -34,38 +32,22 @@ constexpr int kMinWidth = 10600, kMinHeight = 4500;
 constexpr int kDefaultWidth = 11850, kDefaultHeight = 7000;
 constexpr int kButtonWidth = 1695, kButtonHeight = 375;
 
-constexpr std::string_view kSettings = "Settings";
-
 }  // namespace
 
-MainWindow::MainWindow(SettingsStore& settingsStore, UiPrompts& prompts, bool repairHeading, QWidget* parent)
-    : QWidget(parent),
-      settingsStore_(settingsStore),
-      prompts_(prompts),
-      repairHeading_(repairHeading),
-      store_(std::make_unique<TrackStore>()),
-      scratch_(std::make_unique<TrackBlock>()),
-      processed_(std::make_unique<ProcessedTrack>()),
-      table_(*processed_) {
+MainWindow::MainWindow(TrackSession& session, QWidget* parent) : QWidget(parent), session_(session) {
   setObjectName("frmMain");
   UseTwipsFont(this);
   setAcceptDrops(true);
 
-  // Start-up, in the settings' fixed order: geometry, caption, tack angle, the rest.
-  const QRect screen = this->screen()->geometry();
-  settings_ = LoadSettingsValues(settingsStore_, static_cast<float>(PxToTwips(screen.width(), this)),
-                                 static_cast<float>(PxToTwips(screen.height(), this)));
+  // Start-up, in the settings' fixed order: geometry, caption, tack angle; then the empty table.
   CreateControls();
+  ConnectControls();
   RestoreGeometry();
   setWindowTitle(MainCaption());
-  tackAngle_->setText(QString::fromStdString(settings_.tackAngle));
-  store_->TrackCount = 0;
-  Process();
-  history_.Reset();
+  tackAngle_->setText(QString::fromStdString(session_.Settings().tackAngle));
+  FollowProcessing();
   Layout();
 }
-
-MainWindow::~MainWindow() = default;
 
 QPushButton* MainWindow::AddButton(const char* name, const char* caption, const char* toolTip, int left, int top) {
   auto* b = new QPushButton(caption, this);
@@ -122,47 +104,45 @@ void MainWindow::CreateControls() {
   cmdDelFile_->setEnabled(false);
   cmdShowTack_->setEnabled(false);
 
-  tackAngle_ = new TackAngleBox(prompts_, this);
+  tackAngle_ = new TackAngleBox(session_.Prompts(), this);
   Place(tackAngle_, 5280, 1560, 855, 375);
 
   // Drawn over the button beside it while a pass runs; empty otherwise.
   progress_ = label("lblProgress", "", 8160, 120, 45, 195, false);
 
-  model_ = new TrackTableModel(table_, this);
-  grid_ = new TrackTableView(*model_, table_, this);
+  grid_ = new TrackTableView(new TrackTableModel(session_.Processed(), this), this);
   setMinimumSize(TwipsToPx(kMinWidth, this), TwipsToPx(kMinHeight, this));
-
-  connect(cmdOpen_, &QPushButton::clicked, this, &MainWindow::Open);
-  connect(cmdSave_, &QPushButton::clicked, this, &MainWindow::Save);
-  connect(cmdComments_, &QPushButton::clicked, this, &MainWindow::ShowComments);
-  connect(cmdDelFile_, &QPushButton::clicked, this, &MainWindow::DeleteOpenFile);
-  connect(cmdShowTack_, &QPushButton::clicked, this, &MainWindow::ShowTackList);
-  connect(cmdListDist_, &QPushButton::clicked, this, &MainWindow::ShowFolderList);
-  connect(cmdPlot_, &QPushButton::clicked, this, [this] {
-    if (EnoughPoints(store_->TrackCount, prompts_))
-      prompts_.ShowMessage("The plot window is not available yet", Icon::Information);
-  });
-  connect(cmdCOMSet_, &QPushButton::clicked, this,
-          [this] { prompts_.ShowMessage("The settings dialog is not available yet", Icon::Information); });
-  connect(grid_, &TrackTableView::DeleteRequested, this, &MainWindow::DeletePoints);
-  connect(grid_, &TrackTableView::InsertRequested, this, &MainWindow::InsertFile);
-
-  // The box is the live tack angle: the detection reads whatever it holds.
-  connect(tackAngle_, &QLineEdit::textChanged, this,
-          [this](const QString& text) { settings_.tackAngle = text.toStdString(); });
-  connect(tackAngle_, &TackAngleBox::Accepted, this,
-          [this](const QString& text) { settingsStore_.Save(kSettings, "TackAngle", text.toStdString()); });
-  connect(tackAngle_, &TackAngleBox::Left, this, [this] {
-    Process();
-    cmdPlot_->setEnabled(true);
-  });
 
   optionsMenu_ = new QMenu("Options", this);
   optionsMenu_->setObjectName("mnuOptions");
-  QAction* center = optionsMenu_->addAction("&Center window", this, &MainWindow::CenterWindow);
-  center->setObjectName("mnuOptionsMv");
-  QAction* size = optionsMenu_->addAction("&Size window to default", this, &MainWindow::SizeToDefault);
-  size->setObjectName("mnuOptionsSz");
+  optionsMenu_->addAction("&Center window", this, &MainWindow::CenterWindow)->setObjectName("mnuOptionsMv");
+  optionsMenu_->addAction("&Size window to default", this, &MainWindow::SizeToDefault)->setObjectName("mnuOptionsSz");
+}
+
+void MainWindow::ConnectControls() {
+  connect(cmdOpen_, &QPushButton::clicked, &session_, &TrackSession::Open);
+  connect(cmdSave_, &QPushButton::clicked, this, &MainWindow::Save);
+  connect(cmdComments_, &QPushButton::clicked, this, &MainWindow::ShowComments);
+  connect(cmdDelFile_, &QPushButton::clicked, this, &MainWindow::DeleteOpenFile);
+  connect(cmdShowTack_, &QPushButton::clicked, this, &MainWindow::TackListRequested);
+  connect(cmdListDist_, &QPushButton::clicked, this, &MainWindow::FolderListRequested);
+  connect(cmdPlot_, &QPushButton::clicked, this, &MainWindow::PlotRequested);
+  connect(cmdCOMSet_, &QPushButton::clicked, this, &MainWindow::SettingsRequested);
+  connect(grid_, &TrackTableView::DeleteRequested, this, &MainWindow::DeletePoints);
+  connect(grid_, &TrackTableView::InsertRequested, this, &MainWindow::InsertFile);
+
+  connect(tackAngle_, &TackAngleBox::Accepted, this, [this](const QString& text) {
+    session_.ChangeSetting(SettingKey::TackAngle, [&](SettingsValues& v) { v.tackAngle = text.toStdString(); });
+  });
+  connect(tackAngle_, &TackAngleBox::Left, this, [this] {
+    session_.Reprocess();
+    cmdPlot_->setEnabled(true);
+  });
+
+  connect(&session_, &TrackSession::TrackChanged, this, &MainWindow::FollowTrack);
+  connect(&session_, &TrackSession::OpenEnded, this, &MainWindow::UpdateFileButtons);
+  connect(&session_, &TrackSession::TrackProcessed, this, &MainWindow::FollowProcessing);
+  connect(&session_, &TrackSession::Progress, this, &MainWindow::ShowProgress);
 
   auto shortcut = [this](QKeySequence keys, auto slot) {
     auto* a = new QAction(this);
@@ -173,8 +153,8 @@ void MainWindow::CreateControls() {
   };
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdOpen_->click(); });
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { cmdSave_->click(); });
-  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); });
-  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Redo(); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { session_.Undo(); });
+  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { session_.Redo(); });
 }
 
 void MainWindow::Layout() {
@@ -185,21 +165,16 @@ void MainWindow::Layout() {
 }
 
 void MainWindow::RestoreGeometry() {
-  const WindowGeometry& g = settings_.mainGeometry;
+  const WindowGeometry& g = session_.Settings().mainGeometry;
   move(TwipsToPx(g.left, this), TwipsToPx(g.top, this));
   resize(TwipsToPx(g.width, this), TwipsToPx(g.height, this));
 }
 
 void MainWindow::StoreGeometry() {
-  auto twips = [this](int px) {
-    std::string t = ShortFloatText(static_cast<float>(PxToTwips(px, this)));
-    std::replace(t.begin(), t.end(), '.', LocaleDecimalSeparator());
-    return t;
-  };
-  settingsStore_.Save(kSettings, "MainLeft", twips(pos().x()));
-  settingsStore_.Save(kSettings, "MainTop", twips(pos().y()));
-  settingsStore_.Save(kSettings, "MainWidth", twips(width()));
-  settingsStore_.Save(kSettings, "MainHeight", twips(height()));
+  auto twips = [this](int px) { return static_cast<float>(PxToTwips(px, this)); };
+  const WindowGeometry now{twips(pos().x()), twips(pos().y()), twips(width()), twips(height())};
+  session_.ChangeSettings({SettingKey::MainLeft, SettingKey::MainTop, SettingKey::MainWidth, SettingKey::MainHeight},
+                          [&](SettingsValues& v) { v.mainGeometry = now; });
 }
 
 void MainWindow::CenterWindow() {
@@ -222,8 +197,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (store_->DataChanged &&
-      !prompts_.AskYesNo("Data have changed, do you want to quit without saving ?", Icon::None, false)) {
+  if (!session_.MayQuit()) {
     event->ignore();
     return;
   }
@@ -254,9 +228,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Questions and messages wait until the drag has ended.
   const std::string file = urls.constFirst().toLocalFile().toStdString();
-  QTimer::singleShot(0, this, [this, file] {
-    if (!WantsToSaveFirst()) OpenFile(file);
-  });
+  QTimer::singleShot(0, this, [this, file] { session_.OpenFile(file); });
 }
 
 }  // namespace wl

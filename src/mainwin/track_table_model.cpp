@@ -4,8 +4,8 @@
 
 namespace wl {
 
-TrackTableModel::TrackTableModel(const TrackTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+TrackTableModel::TrackTableModel(const ProcessedTrack& processed, QObject* parent)
+    : QAbstractTableModel(parent), table_(processed) {}
 
 void TrackTableModel::Reload() {
   beginResetModel();

@@ -10,7 +10,9 @@ class TrackTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  TrackTableModel(const TrackTable& table, QObject* parent = nullptr);
+  TrackTableModel(const ProcessedTrack& processed, QObject* parent = nullptr);
+
+  const TrackTable& Table() const { return table_; }
 
   // After every processing pass: rows, columns and heads may all have changed.
   void Reload();
@@ -21,7 +23,7 @@ class TrackTableModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  const TrackTable& table_;
+  const TrackTable table_;
 };
 
 }  // namespace wl

@@ -8,16 +8,14 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "mainwin/clipboard_text.h"
 #include "mainwin/track_table_model.h"
-#include "mainwin/grid_style.h"
-#include "mainwin/twips.h"
+#include "widgets/clipboard_text.h"
+#include "widgets/twips.h"
 
 namespace wl {
 
 namespace {
 
-constexpr double kRowHeightTwips = 240;
 constexpr int kCellPaddingPx = 8;  // the item view's margins on both sides
 
 // Paints the selection only as the table's highlight style allows, and never a focus frame.
@@ -54,43 +52,40 @@ QAction* AddAction(QMenu* menu, const char* name, const QString& text) {
 
 }  // namespace
 
-TrackTableView::TrackTableView(TrackTableModel& model, const TrackTable& table, QWidget* parent)
-    : QTableView(parent), table_(table), model_(model) {
-  setObjectName("MSFGTrack");
-  setFont(FittingFont(font(), TwipsToPx(table_.SetupWidth(1), this)));
+TrackTableView::TrackTableView(TrackTableModel* model, QWidget* parent)
+    : ReadOnlyGrid("MSFGTrack", {"mnuTRCEdit", "TrackEdit", "mnuTRCSelectAll", "&Select All", "mnuTRCCopy", "&Copy"},
+                   SelectRows, parent),
+      model_(*model) {
+  setFont(FittingFont(font(), TwipsToPx(model_.Table().SetupWidth(1), this)));
   setModel(&model_);
   setItemDelegate(new CellDelegate(*this));
-  StyleReadOnlyGrid(this, QAbstractItemView::SelectRows, kRowHeightTwips);
   setCornerButtonEnabled(false);
   // Row heights are all alike, so the view never measures 20001 rows.
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setMinimumSectionSize(1);
-  verticalHeader()->setDefaultSectionSize(TwipsToPx(kRowHeightTwips, this));
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setMinimumSectionSize(1);
-  horizontalHeader()->viewport()->installEventFilter(this);
   palette_ = palette();
   ApplyHighlight();
 
-  editMenu_ = new QMenu("TrackEdit", this);
-  editMenu_->setObjectName("mnuTRCEdit");
-  connect(AddAction(editMenu_, "mnuTRCSelectAll", "&Select All"), &QAction::triggered, this,
-          &TrackTableView::SelectAllRows);
-  connect(AddAction(editMenu_, "mnuTRCCopy", "&Copy"), &QAction::triggered, this, &TrackTableView::Copy);
-  deleteAction_ = AddAction(editMenu_, "mnuTRCDeleteTP", "&Delete Track Point");
+  connect(this, &ReadOnlyGrid::SelectAllRequested, this, &TrackTableView::SelectAllRows);
+  connect(this, &ReadOnlyGrid::CopyRequested, this, &TrackTableView::Copy);
+  QMenu* menu = PopupMenu();
+  deleteAction_ = AddAction(menu, "mnuTRCDeleteTP", "&Delete Track Point");
   connect(deleteAction_, &QAction::triggered, this, &TrackTableView::DeleteRequested);
-  insertAction_ = AddAction(editMenu_, "mnuTRCInsertFileAfter", "&Insert File");
+  insertAction_ = AddAction(menu, "mnuTRCInsertFileAfter", "&Insert File");
   connect(insertAction_, &QAction::triggered, this, &TrackTableView::InsertRequested);
-  separator_ = editMenu_->addSeparator();
+  separator_ = menu->addSeparator();
   separator_->setObjectName("mnuTRCSep1");
-  resizeAction_ = AddAction(editMenu_, "mnuTRCResizeCols", "&Resize Columns");
+  resizeAction_ = AddAction(menu, "mnuTRCResizeCols", "&Resize Columns");
   connect(resizeAction_, &QAction::triggered, this, &TrackTableView::ResizeColumns);
 }
 
 void TrackTableView::SetUp() {
   model_.Reload();
-  for (int col = 0; col < model_.columnCount(); ++col) setColumnWidth(col, TwipsToPx(table_.SetupWidth(col), this));
+  for (int col = 0; col < model_.columnCount(); ++col)
+    setColumnWidth(col, TwipsToPx(model_.Table().SetupWidth(col), this));
   SetHighlight(Highlight::Never);
   SetCurrentRow(0);
   SetFirstVisibleRow(0);
@@ -98,7 +93,7 @@ void TrackTableView::SetUp() {
 
 void TrackTableView::ResizeColumns() {
   for (int col = 0; col < model_.columnCount(); ++col)
-    setColumnWidth(col, TwipsToPx(table_.ResizedWidth(col), this));
+    setColumnWidth(col, TwipsToPx(model_.Table().ResizedWidth(col), this));
 }
 
 void TrackTableView::SelectAllRows() {
@@ -109,7 +104,8 @@ void TrackTableView::SelectAllRows() {
 
 void TrackTableView::Copy() {
   // Column 0 ("Trpt#") is the grid's fixed column: neither its head nor its cells are copied.
-  SetClipboardText(table_.CopyText(CurrentRow(), 1, SelectionEndRow(), table_.ColumnCount() - 1));
+  const TrackTable& table = model_.Table();
+  SetClipboardText(table.CopyText(CurrentRow(), 1, SelectionEndRow(), table.ColumnCount() - 1));
 }
 
 std::pair<int, int> TrackTableView::Span() const {
@@ -117,15 +113,10 @@ std::pair<int, int> TrackTableView::Span() const {
   // selected rows.
   const QModelIndex currentIndex = this->currentIndex();
   const int current = currentIndex.isValid() ? currentIndex.row() : 0;
-  const QItemSelection selection = selectionModel()->selection();
-  if (selection.isEmpty()) return {current, current};
-  int top = selection.first().top(), bottom = selection.first().bottom();
-  for (const QItemSelectionRange& r : selection) {
-    top = std::min(top, r.top());
-    bottom = std::max(bottom, r.bottom());
-  }
-  if (current == top) return {bottom, top};
-  return {top, bottom};
+  const std::optional<CellBlock> rows = SelectedBlock();
+  if (!rows) return {current, current};
+  if (current == rows->top) return {rows->bottom, rows->top};
+  return {rows->top, rows->bottom};
 }
 
 int TrackTableView::CurrentRow() const { return Span().first; }
@@ -179,12 +170,12 @@ void TrackTableView::ApplyHighlight() {
 }
 
 void TrackTableView::focusInEvent(QFocusEvent* event) {
-  QTableView::focusInEvent(event);
+  ReadOnlyGrid::focusInEvent(event);
   if (highlight_ == Highlight::WhileFocused) ApplyHighlight();
 }
 
 void TrackTableView::focusOutEvent(QFocusEvent* event) {
-  QTableView::focusOutEvent(event);
+  ReadOnlyGrid::focusOutEvent(event);
   if (highlight_ == Highlight::WhileFocused) ApplyHighlight();
 }
 
@@ -242,15 +233,10 @@ void TrackTableView::keyPressEvent(QKeyEvent* event) {
     SelectAllRows();
     return;
   }
-  QTableView::keyPressEvent(event);
+  ReadOnlyGrid::keyPressEvent(event);
 }
 
 void TrackTableView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton) {
-    // The selection stays as it is: the menu acts on it.
-    ShowEditMenu(false, event->globalPosition().toPoint());
-    return;
-  }
   if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid()) {
@@ -259,32 +245,21 @@ void TrackTableView::mousePressEvent(QMouseEvent* event) {
       return;
     }
   }
-  QTableView::mousePressEvent(event);
+  ReadOnlyGrid::mousePressEvent(event);
 }
 
 void TrackTableView::mouseReleaseEvent(QMouseEvent* event) {
-  QTableView::mouseReleaseEvent(event);
+  ReadOnlyGrid::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton) SetHighlight(Highlight::WhileFocused);
 }
 
-bool TrackTableView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::RightButton) {
-      ShowEditMenu(true, mouse->globalPosition().toPoint());
-      return true;
-    }
-  }
-  return QTableView::eventFilter(watched, event);
-}
-
-void TrackTableView::ShowEditMenu(bool onHeaderRow, const QPoint& globalPos) {
+void TrackTableView::ShowMenu(bool onHeads, const QPoint& globalPos) {
   const int last = LastRow();
   insertAction_->setEnabled(CurrentRow() == last && SelectionEndRow() == last);
-  deleteAction_->setEnabled(!onHeaderRow);
-  separator_->setVisible(onHeaderRow);
-  resizeAction_->setVisible(onHeaderRow);
-  editMenu_->popup(globalPos);
+  deleteAction_->setEnabled(!onHeads);
+  separator_->setVisible(onHeads);
+  resizeAction_->setVisible(onHeads);
+  ReadOnlyGrid::ShowMenu(onHeads, globalPos);
 }
 
 }  // namespace wl

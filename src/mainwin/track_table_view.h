@@ -1,25 +1,23 @@
 #pragma once
 // MSFGTrack: the track table with the grid's selection model (a current row and a selection end,
 // whole rows selected), its keys, its edit pop-up menu and the clipboard copy.
-#include <QTableView>
 #include <utility>
 
-#include "nav/track_table.h"
+#include "widgets/read_only_grid.h"
 
-class QMenu;
 class QAction;
 
 namespace wl {
 
 class TrackTableModel;
 
-class TrackTableView : public QTableView {
+class TrackTableView : public ReadOnlyGrid {
   Q_OBJECT
 
  public:
   enum class Highlight { Never, Always, WhileFocused };
 
-  TrackTableView(TrackTableModel& model, const TrackTable& table, QWidget* parent);
+  TrackTableView(TrackTableModel* model, QWidget* parent);
 
   // The set-up that follows every processing pass: heads and set-up widths, selection hidden,
   // then the Home key (row 0 current and at the top).
@@ -41,31 +39,26 @@ class TrackTableView : public QTableView {
   Highlight highlight() const { return highlight_; }
   bool ShowsSelection() const;
 
-  QMenu* EditMenu() const { return editMenu_; }
-
  signals:
   void DeleteRequested();
   void InsertRequested();
 
  protected:
+  void ShowMenu(bool onHeads, const QPoint& globalPos) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The current row and the selection end.
   std::pair<int, int> Span() const;
-  void ShowEditMenu(bool onHeaderRow, const QPoint& globalPos);
   void ApplyHighlight();
 
-  const TrackTable& table_;
   TrackTableModel& model_;
   Highlight highlight_ = Highlight::Never;
   QPalette palette_;  // as the style gives it, before the highlight is hidden
-  QMenu* editMenu_;
   QAction* deleteAction_;
   QAction* insertAction_;
   QAction* separator_;

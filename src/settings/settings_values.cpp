@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "settings/locale_number.h"
+#include "track/float_text.h"
 #include "track/number_format.h"
 #include "track/number_parser.h"
 
@@ -13,25 +14,31 @@ namespace wl {
 
 namespace {
 
-constexpr std::string_view kSection = "Settings";
-
 // A stored measure read as a number in the locale; unreadable text keeps the default.
-float StoredFloat(const SettingsStore& store, std::string_view key, double defaultValue) {
+float StoredFloat(const SettingsStore& store, SettingKey key, double defaultValue) {
   double v;
-  if (!ReadLocaleNumber(store.Get(kSection, key, ""), v) || std::fabs(v) > FLT_MAX) v = defaultValue;
+  if (!ReadLocaleNumber(ReadSetting(store, key), v) || std::fabs(v) > FLT_MAX) v = defaultValue;
   return static_cast<float>(v);
 }
 
-int32_t StoredWhole(const SettingsStore& store, std::string_view key, int32_t defaultValue, int32_t hi) {
-  int32_t v;
-  return ReadLocaleWhole(store.Get(kSection, key, ""), std::numeric_limits<int32_t>::min(), hi, v) ? v
-                                                                                                   : defaultValue;
+int32_t StoredWhole(const SettingsStore& store, SettingKey key, int32_t hi) {
+  int32_t v = 0;
+  if (ReadLocaleWhole(ReadSetting(store, key), std::numeric_limits<int32_t>::min(), hi, v)) return v;
+  ReadLocaleWhole(DefaultText(key), 0, hi, v);
+  return v;
 }
 
 // A plot speed: the leading number of the text; one that a float cannot hold counts as unset.
-float StoredSpeed(const SettingsStore& store, std::string_view key) {
-  const double v = ParseNumber(store.Get(kSection, key, "-1"));
+float StoredSpeed(const SettingsStore& store, SettingKey key) {
+  const double v = ParseNumber(ReadSetting(store, key));
   return std::isfinite(v) && std::fabs(v) <= FLT_MAX ? static_cast<float>(v) : -1.0f;
+}
+
+// A window measure as the locale writes a 32-bit float.
+std::string LocaleFloatText(float v) {
+  std::string t = ShortFloatText(v);
+  std::replace(t.begin(), t.end(), '.', LocaleDecimalSeparator());
+  return t;
 }
 
 }  // namespace
@@ -63,46 +70,50 @@ std::string CheckSimRate(std::string_view text) {
   return std::to_string(static_cast<int32_t>(std::nearbyint(v)));
 }
 
-SettingsValues LoadSettingsValues(SettingsStore& store, float screenWidth, float screenHeight) {
+SettingsValues LoadSettingsValues(const SettingsStore& store, float screenWidth, float screenHeight,
+                                  const SettingWriter& writeBack) {
   SettingsValues s;
+  auto writeBackAs = [&](SettingKey key) { writeBack(key, *StoredText(s, key)); };
 
   WindowGeometry& g = s.mainGeometry;
-  g.height = StoredFloat(store, "MainHeight", 7000);
-  g.width = StoredFloat(store, "MainWidth", 11850);
+  g.height = StoredFloat(store, SettingKey::MainHeight, g.height);
+  g.width = StoredFloat(store, SettingKey::MainWidth, g.width);
   // The defaults centre a window of the default size, whatever size was stored.
-  g.left = StoredFloat(store, "MainLeft", (double{screenWidth} - 11850) / 2);
-  g.top = StoredFloat(store, "MainTop", (double{screenHeight} - 7000) / 2);
+  const WindowGeometry defaults;
+  g.left = StoredFloat(store, SettingKey::MainLeft, (double{screenWidth} - defaults.width) / 2);
+  g.top = StoredFloat(store, SettingKey::MainTop, (double{screenHeight} - defaults.height) / 2);
 
-  s.tackAngle = store.Get(kSection, "TackAngle", "30");
+  s.tackAngle = ReadSetting(store, SettingKey::TackAngle);
 
-  s.simRate = CheckSimRate(store.Get(kSection, "SimRate", "60"));
-  store.Save(kSection, "SimRate", s.simRate);
+  s.simRate = CheckSimRate(ReadSetting(store, SettingKey::SimRate));
+  writeBackAs(SettingKey::SimRate);
 
   // Restoring a control that differs from its design state runs its handler, which stores the
   // value again; that is why some of the values below are written back.
   double showText;
-  if (!ReadLocaleNumber(store.Get(kSection, "PlotShowText", "0"), showText)) showText = 0;
+  if (!ReadLocaleNumber(ReadSetting(store, SettingKey::PlotShowText), showText)) showText = 0;
   s.plotShowText = static_cast<int32_t>(std::nearbyint(std::clamp(showText, 0.0, 4.0)));
-  if (s.plotShowText != 0) store.Save(kSection, "PlotShowText", std::to_string(s.plotShowText));
+  if (s.plotShowText != 0) writeBackAs(SettingKey::PlotShowText);
 
-  s.pltUI = store.Get(kSection, "PlotShowDATA", "UI") == "UI";
-  if (!s.pltUI) store.Save(kSection, "PlotShowData", "PT");
+  s.pltUI = ReadSetting(store, SettingKey::PlotShowData) == "UI";
+  if (!s.pltUI) writeBackAs(SettingKey::PlotShowData);
 
-  s.useTrueHeading = ReadBoolText(store.Get(kSection, "UseTrueHeading", "False"), false);
-  if (s.useTrueHeading) store.Save(kSection, "UseTrueHeading", BoolText(true));
+  s.useTrueHeading = ReadBoolText(ReadSetting(store, SettingKey::UseTrueHeading), false);
+  if (s.useTrueHeading) writeBackAs(SettingKey::UseTrueHeading);
 
-  s.txtDfDev = store.Get(kSection, "DefaultDeviation", "-1.2");
-  s.txtTimeOffset = store.Get(kSection, "TimeOffset", "02:00:00");
+  s.txtDfDev = ReadSetting(store, SettingKey::DefaultDeviation);
+  s.txtTimeOffset = ReadSetting(store, SettingKey::TimeOffset);
   double sign;
-  s.timeOffsetSign = ReadLocaleNumber(store.Get(kSection, "TimeOffsetSign", "0"), sign) && std::nearbyint(sign) != 0;
-  if (s.timeOffsetSign) store.Save(kSection, "TimeOffsetSign", "1");
+  s.timeOffsetSign =
+      ReadLocaleNumber(ReadSetting(store, SettingKey::TimeOffsetSign), sign) && std::nearbyint(sign) != 0;
+  if (s.timeOffsetSign) writeBackAs(SettingKey::TimeOffsetSign);
 
-  s.PlotShowWind = ReadBoolText(store.Get(kSection, "PlotShowWind", "False"), false);
+  s.PlotShowWind = ReadBoolText(ReadSetting(store, SettingKey::PlotShowWind), false);
   s.chkPlotShowWind = s.PlotShowWind;
-  if (s.PlotShowWind) store.Save(kSection, "PlotShowWind", BoolText(true));
+  if (s.PlotShowWind) writeBackAs(SettingKey::PlotShowWind);
 
-  s.PlotSpeedHigh = StoredSpeed(store, "PlotSpeedHigh");
-  s.PlotSpeedLow = StoredSpeed(store, "PlotSpeedLow");
+  s.PlotSpeedHigh = StoredSpeed(store, SettingKey::PlotSpeedHigh);
+  s.PlotSpeedLow = StoredSpeed(store, SettingKey::PlotSpeedLow);
   s.PlotSpeedFixed = s.PlotSpeedHigh != -1 && s.PlotSpeedLow != -1;
   if (s.PlotSpeedFixed) {
     s.txtPltSpdHigh = OneDecimalText(s.PlotSpeedHigh);
@@ -111,20 +122,47 @@ SettingsValues LoadSettingsValues(SettingsStore& store, float screenWidth, float
 
   // WAmin and WAmed leave room for their "+ 1" companions.
   constexpr int32_t kBelowMax = std::numeric_limits<int32_t>::max() - 1;
-  s.WAmin = StoredWhole(store, "WAmin", 40, kBelowMax);
+  s.WAmin = StoredWhole(store, SettingKey::WAmin, kBelowMax);
   s.WAminPlus1 = s.WAmin + 1;
   s.txtWAmin = std::to_string(s.WAmin);
-  s.WAmed = StoredWhole(store, "WAmed", 45, kBelowMax);
+  s.WAmed = StoredWhole(store, SettingKey::WAmed, kBelowMax);
   s.WAmedPlus1 = s.WAmed + 1;
   s.txtWAmed = std::to_string(s.WAmed);
-  s.WAmax = StoredWhole(store, "WAmax", 55, std::numeric_limits<int32_t>::max());
+  s.WAmax = StoredWhole(store, SettingKey::WAmax, std::numeric_limits<int32_t>::max());
   s.txtWAmax = std::to_string(s.WAmax);
 
-  s.FlagWindTWA = store.Get(kSection, "FlagWindHeading", "TWA") == "TWA";
-  if (!s.FlagWindTWA) store.Save(kSection, "FlagWindHeading", "AWA");
+  s.FlagWindTWA = ReadSetting(store, SettingKey::FlagWindHeading) == "TWA";
+  if (!s.FlagWindTWA) writeBackAs(SettingKey::FlagWindHeading);
 
-  s.checksumAll = ReadBoolText(store.Get(kSection, "NMEAChecksumAll", "True"), true);
+  s.checksumAll = ReadBoolText(ReadSetting(store, SettingKey::NMEAChecksumAll), true);
   return s;
+}
+
+std::optional<std::string> StoredText(const SettingsValues& v, SettingKey key) {
+  const WindowGeometry& g = v.mainGeometry;
+  switch (key) {
+    case SettingKey::MainHeight: return LocaleFloatText(g.height);
+    case SettingKey::MainWidth: return LocaleFloatText(g.width);
+    case SettingKey::MainLeft: return LocaleFloatText(g.left);
+    case SettingKey::MainTop: return LocaleFloatText(g.top);
+    case SettingKey::TackAngle: return v.tackAngle;
+    case SettingKey::SimRate: return v.simRate;
+    case SettingKey::PlotShowText: return std::to_string(v.plotShowText);
+    case SettingKey::PlotShowData: return v.pltUI ? "UI" : "PT";
+    case SettingKey::UseTrueHeading: return BoolText(v.useTrueHeading);
+    case SettingKey::DefaultDeviation: return v.txtDfDev;
+    case SettingKey::TimeOffset: return v.txtTimeOffset;
+    case SettingKey::TimeOffsetSign: return v.timeOffsetSign ? "1" : "0";
+    case SettingKey::PlotShowWind: return BoolText(v.PlotShowWind);
+    case SettingKey::PlotSpeedHigh: return OneDecimalText(v.PlotSpeedHigh);
+    case SettingKey::PlotSpeedLow: return OneDecimalText(v.PlotSpeedLow);
+    case SettingKey::WAmin: return std::to_string(v.WAmin);
+    case SettingKey::WAmed: return std::to_string(v.WAmed);
+    case SettingKey::WAmax: return std::to_string(v.WAmax);
+    case SettingKey::FlagWindHeading: return v.FlagWindTWA ? "TWA" : "AWA";
+    case SettingKey::NMEAChecksumAll: return BoolText(v.checksumAll);
+    default: return std::nullopt;
+  }
 }
 
 ReaderSettings SettingsValues::Reader(bool repairHeading) const {

@@ -1,10 +1,12 @@
 #pragma once
 // Every setting the program holds while it runs: the in-memory values and the live values (the
-// settings dialog will edit this same object). Text boxes are kept as their text, since readers
-// parse them at the moment of use.
+// desktop program changes them through its track session). Text boxes are kept as their text,
+// since readers parse them at the moment of use.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "track/track_reader.h"
 
@@ -30,12 +32,12 @@ struct SettingsValues {
 
   // Main window.
   WindowGeometry mainGeometry;
-  std::string tackAngle = "30";  // text of the TackAngle box
+  std::string tackAngle{DefaultText(SettingKey::TackAngle)};  // text of the TackAngle box
 
   // Live values: general tab.
-  std::string txtDfDev = "-1.2";
+  std::string txtDfDev{DefaultText(SettingKey::DefaultDeviation)};
   bool useTrueHeading = false;  // optTrueHDG selected (else optDevNone)
-  std::string txtTimeOffset = "02:00:00";
+  std::string txtTimeOffset{DefaultText(SettingKey::TimeOffset)};
   bool timeOffsetSign = false;  // chkTimeOffsetSign
   std::string txtPltSpdHigh = "7.5";
   std::string txtPltSpdLow = "3.5";
@@ -43,7 +45,7 @@ struct SettingsValues {
   bool chkPlotShowWind = false;
   int32_t plotShowText = 0;  // top index of lstPlotShowText
   bool pltUI = true;         // optPltUI selected (else optPltPT)
-  std::string simRate = "60";
+  std::string simRate{DefaultText(SettingKey::SimRate)};
   std::string txtWAmin = "40", txtWAmed = "45", txtWAmax = "55";
 
   // Live values: NMEA tab.
@@ -63,9 +65,14 @@ struct SettingsValues {
 };
 
 // Start-up: reads section "Settings" in the program's fixed order into a fresh values object,
-// running the start-up checks (the simulation rate is clamped and written back). The screen size
-// (twips) gives the default window position.
-SettingsValues LoadSettingsValues(SettingsStore& store, float screenWidth, float screenHeight);
+// running the start-up checks. The screen size (twips) gives the default window position. What
+// start-up writes back (the clamped simulation rate, restored choices) goes to writeBack.
+SettingsValues LoadSettingsValues(const SettingsStore& store, float screenWidth, float screenHeight,
+                                  const SettingWriter& writeBack);
+
+// The text a stored key gets from the values, as its writer stores it; nothing for a key the
+// values do not hold (FileOpen, Properties) or one that is not stored.
+std::optional<std::string> StoredText(const SettingsValues& values, SettingKey key);
 
 // Clamps a simulation rate text to 15..600 ("15" for text that is not a number); the result is
 // the whole number as text.

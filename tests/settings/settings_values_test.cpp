@@ -21,7 +21,9 @@ class SettingsValuesTest : public ::testing::Test {
       for (const auto& [k, v] : stored) seed.Save("Settings", k, v);
     }
     store.emplace(path);
-    return LoadSettingsValues(*store, 20000, 15000);
+    return LoadSettingsValues(*store, 20000, 15000, [this](SettingKey key, std::string_view text) {
+      store->Save(Setting(key).section, Setting(key).name, text);
+    });
   }
   std::string Stored(const std::string& key) const { return SettingsStore(path).Get("Settings", key, "<absent>"); }
 
@@ -106,6 +108,20 @@ TEST_F(SettingsValuesTest, TextsAndReaderSettings) {
   EXPECT_EQ(r.timeOffset.timeOffset, "01:00:00");
   EXPECT_FALSE(r.timeOffset.minus || r.useTrueHeading);
   EXPECT_TRUE(r.repairHeading);
+}
+
+TEST_F(SettingsValuesTest, StoredTextIsWhatEachKeysWriterStores) {
+  SettingsValues s = Load({{"PlotShowData", "PT"}, {"FlagWindHeading", "AWA"}});
+  s.mainGeometry = {600.5f, -15, 9000, 7000};
+  for (auto [key, text] : {std::pair{SettingKey::MainLeft, "600.5"}, {SettingKey::MainTop, "-15"},
+                           {SettingKey::PlotShowData, "PT"}, {SettingKey::FlagWindHeading, "AWA"},
+                           {SettingKey::PlotSpeedHigh, "-1.0"}, {SettingKey::TimeOffsetSign, "0"},
+                           {SettingKey::WAmax, "55"}, {SettingKey::UseTrueHeading, "False"}})
+    EXPECT_EQ(StoredText(s, key), text) << Setting(key).name;
+  for (SettingKey key : {SettingKey::LastFile, SettingKey::PortSettings, SettingKey::PlotBlack})
+    EXPECT_EQ(StoredText(s, key), std::nullopt) << Setting(key).name;
+  EXPECT_EQ(Setting(SettingKey::PortSettings).section, "Properties");
+  EXPECT_EQ(ReadSetting(*store, SettingKey::LastExt), "1");
 }
 
 TEST(SettingsConversions, BoolAndOneDecimal) {

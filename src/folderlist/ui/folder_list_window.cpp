@@ -1,27 +1,23 @@
 #include "folderlist/ui/folder_list_window.h"
 
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
-#include <QItemSelectionModel>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "folderlist/ui/folder_list_model.h"
-#include "mainwin/clipboard_text.h"
-#include "mainwin/grid_style.h"
-#include "mainwin/twips.h"
+#include "session/track_session.h"
+#include "widgets/clipboard_text.h"
+#include "widgets/grid_style.h"
+#include "widgets/read_only_grid.h"
+#include "widgets/twips.h"
 
 namespace wl {
 
@@ -37,24 +33,23 @@ QString LabelText(const std::string& text) {
 
 }  // namespace
 
-FolderListWindow::FolderListWindow(SettingsStore& store, SettingsValues& values, UiPrompts& prompts,
-                                   QWidget* parent)
-    : QDialog(parent), store_(store), values_(values), prompts_(prompts) {
+FolderListWindow::FolderListWindow(const TrackSession& session, QWidget* parent)
+    : QDialog(parent), session_(session) {
   setObjectName("frmShowFileData");
   UseTwipsFont(this);
   setWindowTitle("List Tracks");
 
   model_ = new FolderListModel(listing_, this);
-  grid_ = new QTableView(this);
-  grid_->setObjectName("MSF");
+  grid_ = new ReadOnlyGrid("MSF", {"mnuListView1", "LV", "MnuSelAll", "&Select All", "mnuCopy", "&Copy"},
+                           QAbstractItemView::SelectRows, this);
   grid_->setModel(model_);
-  StyleReadOnlyGrid(grid_, QAbstractItemView::SelectRows, 240);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   grid_->setColumnWidth(0, TwipsToPx(kGridWidth - 2350, this));
   grid_->setColumnWidth(1, TwipsToPx(1000, this));
   grid_->setColumnWidth(2, TwipsToPx(1000, this));
   grid_->setMinimumSize(TwipsToPx(kGridWidth, this), TwipsToPx(3600, this));
-  grid_->viewport()->installEventFilter(this);
+  connect(grid_, &ReadOnlyGrid::SelectAllRequested, this, &FolderListWindow::SelectAllRows);
+  connect(grid_, &ReadOnlyGrid::CopyRequested, this, &FolderListWindow::CopySelectedRows);
 
   auto* browse = new QPushButton("Select Folder", this);
   browse->setObjectName("cmdBrowseFolder");
@@ -100,13 +95,6 @@ FolderListWindow::FolderListWindow(SettingsStore& store, SettingsValues& values,
   layout->addWidget(lblMsg_, 1, 0, 1, 2);
   layout->setColumnStretch(0, 1);
   layout->setRowStretch(0, 1);
-
-  menu_ = new QMenu("LV", this);
-  menu_->setObjectName("mnuListView1");
-  QAction* selectAll = menu_->addAction("&Select All", this, &FolderListWindow::SelectAllRows);
-  selectAll->setObjectName("MnuSelAll");
-  QAction* copy = menu_->addAction("&Copy", this, &FolderListWindow::CopySelectedRows);
-  copy->setObjectName("mnuCopy");
 }
 
 void FolderListWindow::showEvent(QShowEvent* event) {
@@ -123,21 +111,10 @@ void FolderListWindow::paintEvent(QPaintEvent* event) {
   if (activationPending_) QTimer::singleShot(0, this, &FolderListWindow::Activate);
 }
 
-bool FolderListWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::RightButton) {
-      menu_->popup(mouse->globalPosition().toPoint());
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
 void FolderListWindow::Activate() {
   if (!activationPending_ || !isVisible()) return;
   activationPending_ = false;
-  if (listFolder_.empty()) listFolder_ = ListFolderFromLastFile(store_.Get("FileOpen", "LastFile", ""));
+  if (listFolder_.empty()) listFolder_ = ListFolderFromLastFile(session_.StoredSetting(SettingKey::LastFile));
   if (listFolder_.empty()) listFolder_ = ChooseListFolder();
   if (listFolder_.empty()) {
     reject();
@@ -147,7 +124,7 @@ void FolderListWindow::Activate() {
 }
 
 std::string FolderListWindow::ChooseListFolder() {
-  return prompts_.ChooseFolder(kChooserTitle, listFolder_).value_or(std::string());
+  return session_.Prompts().ChooseFolder(kChooserTitle, listFolder_).value_or(std::string());
 }
 
 void FolderListWindow::BrowseFolder() {
@@ -165,8 +142,8 @@ ListType FolderListWindow::SelectedType() const {
 
 void FolderListWindow::ShowList() {
   model_->Clear();
-  const ReaderSettings reader = values_.Reader(false);
-  listing_.ShowList(listFolder_, SelectedType(), reader, prompts_, [this](const std::string& percent) {
+  const ReaderSettings reader = session_.Settings().Reader(false);
+  listing_.ShowList(listFolder_, SelectedType(), reader, session_.Prompts(), [this](const std::string& percent) {
     lblMsg_->setText(QString::fromStdString(percent));
     lblMsg_->repaint();
   });
@@ -177,23 +154,14 @@ void FolderListWindow::ShowList() {
 
 void FolderListWindow::SelectAllRows() {
   const int rows = model_->rowCount();
-  if (rows == 0) return;
-  grid_->selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::NoUpdate);
-  grid_->selectionModel()->select(QItemSelection(model_->index(0, 0), model_->index(rows - 1, 2)),
-                                  QItemSelectionModel::ClearAndSelect);
+  if (rows > 0) grid_->SelectBlock({0, 0, rows - 1, model_->columnCount() - 1});
 }
 
 void FolderListWindow::CopySelectedRows() {
   // The selected rows, whichever way the selection was dragged.
-  const QItemSelection selection = grid_->selectionModel()->selection();
-  int first = -1, last = -1;
-  for (const QItemSelectionRange& r : selection) {
-    first = first < 0 ? r.top() : std::min(first, r.top());
-    last = std::max(last, r.bottom());
-  }
-  if (first < 0 && grid_->currentIndex().isValid()) first = last = grid_->currentIndex().row();
-  if (first < 0) return;
-  const std::string text = listing_.CopyText(static_cast<size_t>(first), static_cast<size_t>(last));
+  const std::optional<CellBlock> rows = grid_->SelectedBlock();
+  if (!rows) return;
+  const std::string text = listing_.CopyText(static_cast<size_t>(rows->top), static_cast<size_t>(rows->bottom));
   if (!text.empty()) SetClipboardText(text);
 }
 

@@ -5,28 +5,25 @@
 #include <string>
 
 #include "folderlist/folder_listing.h"
-#include "mainwin/ui_prompts.h"
-#include "settings/settings_store.h"
-#include "settings/settings_values.h"
 
 class QLabel;
-class QMenu;
 class QRadioButton;
-class QTableView;
 
 namespace wl {
 
 class FolderListModel;
+class ReadOnlyGrid;
+class TrackSession;
 
 class FolderListWindow : public QDialog {
   Q_OBJECT
  public:
-  FolderListWindow(SettingsStore& store, SettingsValues& values, UiPrompts& prompts, QWidget* parent = nullptr);
+  // Files are read with the session's live reader settings into the listing's own store.
+  explicit FolderListWindow(const TrackSession& session, QWidget* parent = nullptr);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Activate();
@@ -39,20 +36,17 @@ class FolderListWindow : public QDialog {
   // The chooser's folder, or empty when cancelled.
   std::string ChooseListFolder();
 
-  SettingsStore& store_;
-  SettingsValues& values_;
-  UiPrompts& prompts_;
+  const TrackSession& session_;
   FolderListing listing_;
   std::string listFolder_;
   bool activationPending_ = false;
 
   FolderListModel* model_;
-  QTableView* grid_;
+  ReadOnlyGrid* grid_;
   QRadioButton* optTRC_;
   QRadioButton* optTRT_;
   QRadioButton* optBOTH_;
   QLabel* lblMsg_;
-  QMenu* menu_;
 };
 
 }  // namespace wl

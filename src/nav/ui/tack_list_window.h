@@ -1,35 +1,30 @@
 #pragma once
-// The tack list window: the legs and waits of the processed track, built afresh at every opening.
+// The tack list window: the legs and waits of the session's processed track, built afresh at
+// every opening.
 #include <QDialog>
 
 #include "nav/tack_list.h"
-#include "nav/track_processing.h"
-
-class QMenu;
-class QTableView;
 
 namespace wl {
 
+class ReadOnlyGrid;
 class TackListModel;
+class TrackSession;
 
 class TackListWindow : public QDialog {
   Q_OBJECT
  public:
-  TackListWindow(const ProcessedTrack& processed, QWidget* parent = nullptr);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  explicit TackListWindow(const TrackSession& session, QWidget* parent = nullptr);
 
  private:
   void SelectAllRows();
   void CopySelection();
-  // The view's selection in grid rows (row 0 is the heads); the list's own when the view has none.
+  // The grid's selection in list rows (row 0 is the heads); the list's own when the grid has none.
   GridSelection ViewSelection() const;
 
   TackList list_;
   TackListModel* model_;
-  QTableView* grid_;
-  QMenu* menu_;
+  ReadOnlyGrid* grid_;
 };
 
 }  // namespace wl

@@ -1,41 +1,49 @@
 #include "support/scripted_ui_prompts.h"
 
+#include <QTest>
+
 namespace wl::test {
 
-template <class T>
-static std::optional<T> Next(std::deque<T>& queue) {
-  if (queue.empty()) return std::nullopt;
-  T front = queue.front();
-  queue.pop_front();
-  return front;
+namespace {
+
+void Fail(const std::string& what) { QTest::qFail(what.c_str(), __FILE__, __LINE__); }
+
+}  // namespace
+
+ScriptedUiPrompts::~ScriptedUiPrompts() {
+  if (!script_.empty()) Fail("never asked: " + script_.front().text);
+}
+
+std::optional<ScriptedUiPrompts::Step> ScriptedUiPrompts::Next(const Asked& a) {
+  asked.push_back(a);
+  if (script_.empty() || script_.front().kind != a.kind || script_.front().text != a.text) {
+    Fail("not scripted: " + a.text + (script_.empty() ? "" : " (expected: " + script_.front().text + ")"));
+    return std::nullopt;
+  }
+  Step step = std::move(script_.front());
+  script_.pop_front();
+  return step;
 }
 
 void ScriptedUiPrompts::ShowMessage(const std::string& text, Icon icon) {
-  asked.push_back({Kind::Message, text, icon, false, {}});
+  Next({Kind::Message, text, icon, false, {}, {}});
 }
 
 bool ScriptedUiPrompts::AskYesNo(const std::string& text, Icon icon, bool defaultNo) {
-  asked.push_back({Kind::Question, text, icon, defaultNo, {}});
-  return Next(answers).value_or(defaultAnswer);
+  const std::optional<Step> step = Next({Kind::Question, text, icon, defaultNo, {}, {}});
+  return step && step->yes;
 }
 
 std::optional<FileDialogChoice> ScriptedUiPrompts::ChooseFile(const FileDialogRequest& request) {
-  asked.push_back({Kind::File, request.title, Icon::None, false, request});
-  const std::optional<std::string> file = Next(files);
-  if (!file) return std::nullopt;
-  return FileDialogChoice{*file, request.filterIndex};
+  const std::optional<Step> step = Next({Kind::File, request.title, Icon::None, false, request, {}});
+  if (!step || !step->choice) return std::nullopt;
+  return FileDialogChoice{*step->choice, request.filterIndex};
 }
 
-std::optional<std::string> ScriptedUiPrompts::ChooseFolder(const std::string& title, const std::string&) {
-  asked.push_back({Kind::Folder, title, Icon::None, false, {}});
-  return Next(folders);
-}
-
-std::vector<std::string> ScriptedUiPrompts::Texts() const {
-  std::vector<std::string> t;
-  for (const Asked& a : asked)
-    if (a.kind == Kind::Message || a.kind == Kind::Question) t.push_back(a.text);
-  return t;
+std::optional<std::string> ScriptedUiPrompts::ChooseFolder(const std::string& title,
+                                                           const std::string& initialFolder) {
+  const std::optional<Step> step = Next({Kind::Folder, title, Icon::None, false, {}, initialFolder});
+  return step ? step->choice : std::nullopt;
 }
 
 }  // namespace wl::test

@@ -1,12 +1,13 @@
 #pragma once
-// The prompts of the window tests: every message, question and dialog is recorded and answered
-// from a script, so no test ever waits for a real dialog.
+// The prompts of the window tests: the test scripts every message, question and dialog it expects,
+// in order, with the answers. Anything else, or a script left unasked, fails the test; no test
+// ever waits for a real dialog.
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "mainwin/ui_prompts.h"
+#include "track/ui_prompts.h"
 
 namespace wl::test {
 
@@ -15,26 +16,47 @@ class ScriptedUiPrompts : public UiPrompts {
   enum class Kind { Message, Question, File, Folder };
   struct Asked {
     Kind kind;
-    std::string text;
+    std::string text;  // the message or question, or the dialog's title
     Icon icon = Icon::None;
     bool defaultNo = false;
     FileDialogRequest file;
+    std::string initialFolder;
   };
+
+  ~ScriptedUiPrompts() override;
+
+  void ExpectMessage(std::string text) { Expect(Kind::Message, std::move(text), false, {}); }
+  void ExpectQuestion(std::string text, bool yes) { Expect(Kind::Question, std::move(text), yes, {}); }
+  // A chosen file or folder, or nothing for a cancelled dialog.
+  void ExpectFile(std::string title, std::optional<std::string> file) {
+    Expect(Kind::File, std::move(title), false, std::move(file));
+  }
+  void ExpectFolder(std::optional<std::string> folder) {
+    Expect(Kind::Folder, "Select a Folder to list tracks from", false, std::move(folder));
+  }
+  bool Done() const { return script_.empty(); }
 
   void ShowMessage(const std::string& text, Icon icon) override;
   bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) override;
   std::optional<FileDialogChoice> ChooseFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override;
 
-  // Scripted answers; with none left, questions get `defaultAnswer` and dialogs are cancelled.
-  std::deque<bool> answers;
-  bool defaultAnswer = true;
-  std::deque<std::string> files;
-  std::deque<std::string> folders;
+  std::vector<Asked> asked;  // in order, scripted or not
 
-  std::vector<Asked> asked;
-  std::vector<std::string> Texts() const;
-  void Clear() { asked.clear(); }
+ private:
+  struct Step {
+    Kind kind;
+    std::string text;
+    bool yes;
+    std::optional<std::string> choice;
+  };
+  void Expect(Kind kind, std::string text, bool yes, std::optional<std::string> choice) {
+    script_.push_back({kind, std::move(text), yes, std::move(choice)});
+  }
+  // The scripted step for what is being asked; a failure when it is not the next one.
+  std::optional<Step> Next(const Asked& asked);
+
+  std::deque<Step> script_;
 };
 
 }  // namespace wl::test

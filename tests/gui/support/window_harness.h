@@ -1,5 +1,6 @@
 #pragma once
-// A main window on a private settings folder with scripted prompts, and the moves a user makes on it.
+// The program's windows over a private settings file with scripted prompts, and the moves a user
+// makes on the main window.
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -9,14 +10,32 @@
 #include <memory>
 #include <string>
 
+#include "app/gui/gui_app.h"
 #include "mainwin/main_window.h"
 #include "mainwin/track_table_view.h"
+#include "session/track_session.h"
 #include "settings/settings_store.h"
 #include "support/scripted_ui_prompts.h"
+#include "widgets/read_only_grid.h"
 
 namespace wl::test {
 
 std::string SamplePath(const std::string& name);
+
+// Right-clicks the grid's cells and triggers an item of the menu that opens; true when the menu
+// opened and left the selection as it was.
+bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action);
+
+// A session without windows on a fresh settings file, with scripted prompts.
+struct SessionFixture {
+  std::string Stored(const char* key) const { return SettingsStore(path).Get("Settings", key, "none"); }
+
+  QTemporaryDir dir;
+  std::string path = dir.filePath("Wakeline.ini").toStdString();
+  SettingsStore store{path};
+  ScriptedUiPrompts prompts;
+  TrackSession session{store, prompts, {20000, 15000, false}};
+};
 
 // Records each new text a label was painted with.
 class PaintedTexts : public QObject {
@@ -35,45 +54,41 @@ class PaintedTexts : public QObject {
 
 class WindowHarness {
  public:
-  WindowHarness();  // XDG_CONFIG_HOME points at a fresh folder for the harness's lifetime
-  ~WindowHarness();
+  WindowHarness() { Restart(); }
 
-  MainWindow& window() { return *window_; }
-  void Restart();  // a new window on the same settings, as at the next start
+  MainWindow& window() { return app_->Main(); }
+  TrackSession& session() { return app_->Session(); }
+  void Restart();  // a new program on the same settings file, as at the next start
   void ShowActive();
 
   template <class T>
   T* Find(const char* name) {
-    T* w = window_->findChild<T*>(name);
+    T* w = window().findChild<T*>(name);
     if (!w) qFatal("no widget %s", name);
     return w;
   }
   TrackTableView* Grid() { return Find<TrackTableView>("MSFGTrack"); }
-  QMenu* EditMenu() { return Find<QMenu>("mnuTRCEdit"); }
-  QAction* EditAction(const char* name);
-  bool Changed() { return window_->Store().DataChanged; }
+  QAction* EditAction(const char* name) { return Grid()->PopupMenu()->findChild<QAction*>(name); }
+  bool Changed() { return session().Store().DataChanged; }
+  std::string Stored(const char* section, const char* key) { return SettingsStore(path_).Get(section, key, "none"); }
 
-  void Click(const char* widget);
+  void Click(const char* widget) { QTest::mouseClick(Find<QWidget>(widget), Qt::LeftButton); }
   void Open(const std::string& file);  // scripts the file dialog and clicks "Open Inputfile"
   void Save(const std::string& file);  // scripts the file dialog and clicks "Save"
 
-  int Rows();
-  QString Cell(int row, int col);
-  QString Head(int col);
+  int Rows() { return Grid()->model()->rowCount(); }
+  QString Cell(int row, int col) { return Grid()->model()->index(row, col).data().toString(); }
   void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
-  void RightClickRow(int row) { ClickRow(row, Qt::NoModifier, Qt::RightButton); }
   void RightClickHead(int col);
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  void CloseMenus();
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Grid(), key, modifiers); }
 
-  std::string ConfigFile() const;
   ScriptedUiPrompts prompts;
 
  private:
-  QTemporaryDir configDir_;
-  QByteArray oldConfigHome_;
+  QTemporaryDir dir_;
+  std::string path_ = dir_.filePath("Wakeline.ini").toStdString();
   std::unique_ptr<SettingsStore> settings_;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<GuiApp> app_;
 };
 
 }  // namespace wl::test

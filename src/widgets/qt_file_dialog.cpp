@@ -1,32 +1,10 @@
-#include "mainwin/qt_prompts.h"
+#include "widgets/qt_file_dialog.h"
 
-#include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
-
-#include "mainwin/app_title.h"
 
 namespace wl {
 
 namespace {
-
-QString MessageText(const std::string& text) {
-  QString t = QString::fromStdString(text);
-  t.replace("\r\n", "\n");
-  t.replace('\r', '\n');
-  return t;
-}
-
-QMessageBox::Icon BoxIcon(Icon icon) {
-  switch (icon) {
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::None: break;
-  }
-  return QMessageBox::NoIcon;
-}
 
 // A label of the list may already show its patterns ("Harbolt Tracks (*.trc)"); Qt shows them
 // from the filter itself, so they are taken off the label.
@@ -55,22 +33,8 @@ QStringList QtNameFilters(const std::string& filter) {
   return filters;
 }
 
-QWidget* QtPrompts::Parent() const { return parent_ ? parent_ : QApplication::activeWindow(); }
-
-void QtPrompts::ShowMessage(const std::string& text, Icon icon) {
-  QMessageBox box(BoxIcon(icon), kAppTitle, MessageText(text), QMessageBox::Ok, Parent());
-  box.exec();
-}
-
-bool QtPrompts::AskYesNo(const std::string& text, Icon icon, bool defaultNo) {
-  QMessageBox box(BoxIcon(icon), kAppTitle, MessageText(text), QMessageBox::Yes | QMessageBox::No, Parent());
-  box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes;
-}
-
-std::optional<FileDialogChoice> QtPrompts::ChooseFile(const FileDialogRequest& request) {
-  QFileDialog dialog(Parent(), QString::fromStdString(request.title));
+std::optional<FileDialogChoice> ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
+  QFileDialog dialog(parent, QString::fromStdString(request.title));
   const QStringList filters = QtNameFilters(request.filter);
   dialog.setNameFilters(filters);
   if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
@@ -91,9 +55,10 @@ std::optional<FileDialogChoice> QtPrompts::ChooseFile(const FileDialogRequest& r
   return FileDialogChoice{name.toStdString(), index >= 0 ? static_cast<int>(index) + 1 : request.filterIndex};
 }
 
-std::optional<std::string> QtPrompts::ChooseFolder(const std::string& title, const std::string& initialFolder) {
-  const QString folder = QFileDialog::getExistingDirectory(Parent(), QString::fromStdString(title),
-                                                           QString::fromStdString(initialFolder));
+std::optional<std::string> ShowFolderChooser(QWidget* parent, const std::string& title,
+                                             const std::string& initialFolder) {
+  const QString folder =
+      QFileDialog::getExistingDirectory(parent, QString::fromStdString(title), QString::fromStdString(initialFolder));
   if (folder.isEmpty()) return std::nullopt;
   return folder.toStdString();
 }

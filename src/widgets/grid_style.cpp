@@ -1,10 +1,10 @@
-#include "mainwin/grid_style.h"
+#include "widgets/grid_style.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QTableView>
 
-#include "mainwin/twips.h"
+#include "widgets/twips.h"
 
 namespace wl {
 

@@ -1,4 +1,4 @@
-#include "mainwin/track_history.h"
+#include "session/track_history.h"
 
 #include <utility>
 

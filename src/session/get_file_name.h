@@ -1,11 +1,12 @@
 #pragma once
-// GetFileName: the track file dialog shared by Open, Insert file and Save. It remembers the last
-// filter and file under "FileOpen" (LastExt, LastFile).
+// GetFileName: the track file dialog shared by Open, Insert file and Save. It starts at the filter
+// and file last chosen (section "FileOpen") and remembers the new choice through `remember`.
 #include <optional>
 #include <string>
 
-#include "mainwin/ui_prompts.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_store.h"
+#include "track/ui_prompts.h"
 
 namespace wl {
 
@@ -14,6 +15,6 @@ inline constexpr char kTrackFileFilter[] =
 
 // The chosen full path, or nothing when the dialog was cancelled or gave no name.
 std::optional<std::string> GetFileName(const std::string& title, bool save, UiPrompts& prompts,
-                                       SettingsStore& settings);
+                                       const SettingsStore& store, const SettingWriter& remember);
 
 }  // namespace wl

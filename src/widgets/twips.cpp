@@ -1,4 +1,4 @@
-#include "mainwin/twips.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

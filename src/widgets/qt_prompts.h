@@ -1,16 +1,10 @@
 #pragma once
 // The prompts as real Qt dialogs, titled with the program's name.
-#include <QStringList>
-
-#include "mainwin/ui_prompts.h"
+#include "track/ui_prompts.h"
 
 class QWidget;
 
 namespace wl {
-
-// "label|pattern|label|pattern..." as Qt name filters ("All Tracks (*.trc *.trt)"); "*.*" matches
-// every file, as it does where that list comes from.
-QStringList QtNameFilters(const std::string& filter);
 
 class QtPrompts : public UiPrompts {
  public:

@@ -1,4 +1,4 @@
-#include "mainwin/clipboard_text.h"
+#include "widgets/clipboard_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "mainwin/command_line.h"
+#include "app/gui/command_line.h"
 
 #include <filesystem>
 

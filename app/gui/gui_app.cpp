@@ -1,0 +1,56 @@
+#include "app/gui/gui_app.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "folderlist/ui/folder_list_window.h"
+#include "mainwin/main_window.h"
+#include "nav/tack_detection.h"
+#include "nav/ui/tack_list_window.h"
+#include "session/track_session.h"
+#include "widgets/twips.h"
+
+namespace wl {
+
+namespace {
+
+SessionStart StartOnThisScreen(bool repairHeading) {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  return {static_cast<float>(PxToTwips(screen.width(), nullptr)),
+          static_cast<float>(PxToTwips(screen.height(), nullptr)), repairHeading};
+}
+
+}  // namespace
+
+GuiApp::GuiApp(SettingsStore& settings, UiPrompts& prompts, bool repairHeading)
+    : session_(std::make_unique<TrackSession>(settings, prompts, StartOnThisScreen(repairHeading))),
+      main_(std::make_unique<MainWindow>(*session_)) {
+  connect(main_.get(), &MainWindow::PlotRequested, this, &GuiApp::ShowPlot);
+  connect(main_.get(), &MainWindow::TackListRequested, this, &GuiApp::ShowTackList);
+  connect(main_.get(), &MainWindow::SettingsRequested, this, &GuiApp::ShowSettings);
+  connect(main_.get(), &MainWindow::FolderListRequested, this, &GuiApp::ShowFolderList);
+}
+
+GuiApp::~GuiApp() = default;
+
+void GuiApp::ShowPlot() {
+  if (EnoughPoints(session_->Store().TrackCount, session_->Prompts()))
+    session_->Prompts().ShowMessage("The plot window is not available yet", Icon::Information);
+}
+
+void GuiApp::ShowTackList() {
+  TackListWindow window(*session_, main_.get());
+  window.exec();
+}
+
+void GuiApp::ShowSettings() {
+  session_->Prompts().ShowMessage("The settings dialog is not available yet", Icon::Information);
+}
+
+void GuiApp::ShowFolderList() {
+  // The listing keeps its own store: the open track needs no saving first.
+  if (!folderList_) folderList_ = new FolderListWindow(*session_, main_.get());
+  folderList_->exec();
+}
+
+}  // namespace wl

@@ -1,0 +1,105 @@
+// The track table's own behaviour: the keys, select all, copy and the edit menu.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "support/window_harness.h"
+#include "widgets/twips.h"
+
+namespace wl::test {
+
+class TrackTableViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void KeysMoveAndExtendTheSelection();
+  void SelectAllAndCopy();
+  void EditMenuFollowsWhereTheClickWas();
+};
+
+void TrackTableViewTest::KeysMoveAndExtendTheSelection() {
+  WindowHarness h;
+  h.ShowActive();
+  h.Open(SamplePath("zigzag.trc"));
+  TrackTableView* grid = h.Grid();
+  const auto shift = Qt::ShiftModifier;
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    int current, end;
+  };
+  const Step steps[] = {
+      {Qt::Key_Up, {}, 0, 0},        {Qt::Key_Down, {}, 1, 1},      {Qt::Key_Down, {}, 2, 2},
+      {Qt::Key_Down, shift, 2, 3},   {Qt::Key_Down, shift, 2, 4},   {Qt::Key_Up, shift, 2, 3},
+      {Qt::Key_Up, {}, 1, 1},        {Qt::Key_End, {}, 299, 299},   {Qt::Key_Down, {}, 299, 299},
+      {Qt::Key_Home, shift, 299, 0}, {Qt::Key_Up, shift, 299, 0},   {Qt::Key_Home, {}, 0, 0},
+      {Qt::Key_End, shift, 0, 299},  {Qt::Key_Down, shift, 0, 299},
+  };
+  for (const Step& s : steps) {
+    h.Key(s.key, s.mods);
+    QCOMPARE(grid->CurrentRow(), s.current);
+    QCOMPARE(grid->SelectionEndRow(), s.end);
+    QCOMPARE(grid->selectionModel()->selectedRows().size(), std::abs(s.current - s.end) + 1);
+    if (s.key == Qt::Key_End && !s.mods)
+      QCOMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
+  }
+}
+
+void TrackTableViewTest::SelectAllAndCopy() {
+  WindowHarness h;
+  h.ShowActive();
+  h.Open(SamplePath("zigzag.trc"));
+  h.ClickRow(3);
+  h.ClickRow(2, Qt::ShiftModifier);
+  h.Key(Qt::Key_C, Qt::ControlModifier);
+  QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+      "Date and Time (UTC)\tLatitude\tLongitude\tCOG\tSOG\tuiCOG\tuiDist\tuiTime\tuiSOG\tCumDist\tCumTime\t"
+      "CumAvSOG\r\n20210612 09:30:20\t"));
+  QCOMPARE(QGuiApplication::clipboard()->text().count("\r\n"), 2);
+
+  h.ClickRow(5);
+  h.EditAction("mnuTRCSelectAll")->trigger();
+  QCOMPARE(h.Grid()->CurrentRow(), 0);
+  QCOMPARE(h.Grid()->SelectionEndRow(), 299);
+  h.ClickRow(5);
+  h.Key(Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(h.Grid()->SelectionEndRow(), 299);
+  h.EditAction("mnuTRCCopy")->trigger();
+  QCOMPARE(QGuiApplication::clipboard()->text().count("\r\n"), 300);
+}
+
+void TrackTableViewTest::EditMenuFollowsWhereTheClickWas() {
+  WindowHarness h;
+  h.ShowActive();
+  h.Open(SamplePath("zigzag.trt"));
+  QMenu* menu = h.Grid()->PopupMenu();
+  // Where the right click was, then: insert enabled, delete enabled, separator and resize shown.
+  auto menuIs = [&](bool insert, bool remove, bool headItems) {
+    const bool ok = menu->isVisible() && h.EditAction("mnuTRCInsertFileAfter")->isEnabled() == insert &&
+                    h.EditAction("mnuTRCDeleteTP")->isEnabled() == remove &&
+                    h.EditAction("mnuTRCSep1")->isVisible() == headItems &&
+                    h.EditAction("mnuTRCResizeCols")->isVisible() == headItems;
+    menu->hide();
+    return ok;
+  };
+  h.ClickRow(4);
+  h.ClickRow(4, Qt::NoModifier, Qt::RightButton);
+  QVERIFY(menuIs(false, true, false));
+  QCOMPARE(h.Grid()->CurrentRow(), 4);  // a right click leaves the selection alone
+  h.Key(Qt::Key_End);
+  h.ClickRow(299, Qt::NoModifier, Qt::RightButton);
+  QVERIFY(menuIs(true, true, false));
+  h.Key(Qt::Key_Up, Qt::ShiftModifier);
+  h.ClickRow(299, Qt::NoModifier, Qt::RightButton);
+  QVERIFY(menuIs(false, true, false));  // two rows selected
+  h.RightClickHead(2);
+  QVERIFY(menuIs(false, false, true));
+  h.EditAction("mnuTRCResizeCols")->trigger();
+  QCOMPARE(h.Grid()->columnWidth(7), TwipsToPx(550, h.Grid()));
+}
+
+}  // namespace wl::test
+
+QTEST_MAIN(wl::test::TrackTableViewTest)
+#include "track_table_view_test.moc"
