@@ -9,10 +9,12 @@
 #include "mainwin/main_window.h"
 #include "session/track_session.h"
 #include "settings/settings_store.h"
+#include "track/pending_temp_files.h"
 #include "widgets/app_title.h"
 #include "widgets/qt_prompts.h"
 
 int main(int argc, char* argv[]) {
+  wl::RemoveTempFilesOnSignals();
   QApplication app(argc, argv);
   QApplication::setApplicationName(wl::kAppTitle);
   QApplication::setApplicationVersion(WAKELINE_VERSION);

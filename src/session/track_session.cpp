@@ -18,6 +18,8 @@ TrackSession::TrackSession(SettingsStore& settingsStore, UiPrompts& prompts, con
       store_(std::make_unique<TrackStore>()),
       scratch_(std::make_unique<TrackBlock>()),
       processed_(std::make_unique<ProcessedTrack>()) {
+  // The store keeps an unreadable file as it is and refuses every write: saying so once is enough.
+  if (!settingsStore_.LoadError().empty()) prompts_.ShowMessage(settingsStore_.LoadError(), Icon::Exclamation);
   settings_ = LoadSettingsValues(settingsStore_, start.screenWidth, start.screenHeight,
                                  [this](SettingKey key, std::string_view text) { StoreSetting(key, text); });
   Process();
@@ -185,7 +187,14 @@ std::string TrackSession::StoredSetting(SettingKey key) const { return ReadSetti
 void TrackSession::StoreSetting(SettingKey key, std::string_view text) {
   const SettingDef& def = Setting(key);
   if (def.section.empty()) return;  // lives in memory only
-  settingsStore_.Save(def.section, def.name, text);
+  if (settingsStore_.Save(def.section, def.name, text)) {
+    shownSettingsError_.clear();
+    return;
+  }
+  // One message per kind of failure, not one per setting written.
+  if (!settingsStore_.LoadError().empty() || settingsStore_.LastError() == shownSettingsError_) return;
+  shownSettingsError_ = settingsStore_.LastError();
+  prompts_.ShowMessage(shownSettingsError_, Icon::Exclamation);
 }
 
 }  // namespace wl

@@ -118,6 +118,7 @@ class TrackSession : public QObject {
   bool plottable_ = false;
   std::string outputFileName_;
   int32_t cursor_ = 0;
+  std::string shownSettingsError_;  // the last failed settings write the user was told of
 };
 
 }  // namespace wl

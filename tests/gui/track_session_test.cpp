@@ -50,6 +50,7 @@ class TrackSessionTest : public QObject {
   void TheDerivedSpeedScaleIsLiveButNeverStored();
   void AFailedSaveChangesNothing();
   void TackFlagToggleLastsUntilTheNextPass();
+  void SettingsThatCannotBeKeptAreToldOnce();
 };
 
 void TrackSessionTest::SubscribersFollowADeleteAnUndoAndASettingChange() {
@@ -145,6 +146,35 @@ void TrackSessionTest::TackFlagToggleLastsUntilTheNextPass() {
   QVERIFY(!f.session.Store().DataChanged);
   f.session.Reprocess();
   QCOMPARE(flag(2), int16_t{kOrdinary});
+}
+
+void TrackSessionTest::SettingsThatCannotBeKeptAreToldOnce() {
+  auto changeTackAngle = [](TrackSession& s, const char* angle) {
+    s.ChangeSetting(SettingKey::TackAngle, [angle](SettingsValues& v) { v.tackAngle = angle; });
+  };
+  {  // A settings "file" that is a folder: told at start, kept as it is, the defaults used.
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("Wakeline.ini").toStdString();
+    QVERIFY(QDir().mkdir(QString::fromStdString(path)));
+    SettingsStore store(path);
+    ScriptedUiPrompts prompts;
+    prompts.ExpectMessage(path + "\r\ncould not be read: not a regular file\r\nthe default settings are used");
+    TrackSession session(store, prompts, {20000, 15000, false});
+    changeTackAngle(session, "45");
+    QVERIFY(QFileInfo(QString::fromStdString(path)).isDir());
+    QCOMPARE(session.Settings().tackAngle, std::string("45"));
+  }
+  // A folder that goes away while the program runs: one message, and again after a good write.
+  Fixture f;
+  const QString folder = f.dir.path();
+  QVERIFY(QDir(folder).removeRecursively());
+  QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+  f.prompts.ExpectMessage(f.path + "\r\ncould not be written: Not a directory");
+  changeTackAngle(f.session, "40");
+  changeTackAngle(f.session, "35");
+  QVERIFY(QFile::remove(folder));
+  changeTackAngle(f.session, "30");
+  QCOMPARE(f.Stored("TackAngle"), std::string("30"));
 }
 
 }  // namespace wl::test
