@@ -12,18 +12,8 @@ std::string Text(const PlotLabels& l, PlotLabel which) { return l[which].visible
 TEST(ShowPointData, TrtTrackWithLegValues) {
   auto t = test::PlotTrack(true);
   ProcRec& r = t->ProcRecs[3];
-  r.CumTime = 27.5f;
-  r.CumDist = 12.34f;
-  r.uiCOG = 44.6f;
-  r.uiSOG = 6.25f;
-  r.HDG = 41;
-  r.TWS = 12.25f;
-  r.TWD = 5;
-  r.TWA = -45;
-  r.AWS = 15.5f;
-  r.AWA = 31.4f;
-  r.WaterS = 5.9f;
-  r.Depth = 123;
+  r.CumTime = 27.5f, r.CumDist = 12.34f, r.uiCOG = 44.6f, r.uiSOG = 6.25f, r.HDG = 41, r.TWS = 12.25f, r.TWD = 5;
+  r.TWA = -45, r.AWS = 15.5f, r.AWA = 31.4f, r.WaterS = 5.9f, r.Depth = 123;
   PlotLabels l;
   ShowPointData(*t, 3, true, l);
   const std::pair<PlotLabel, std::string> expected[] = {
@@ -49,6 +39,7 @@ TEST(ShowPointData, TrtTrackWithLegValues) {
   EXPECT_EQ(Text(l, PlotLabel::UpdIntHDG), " tHDG: 41\xC2\xB0");
 }
 
+// A TRC track shows the point's own course and speed, one blank before "UTC", no instruments.
 TEST(ShowPointData, TrcTrackWithPointValues) {
   auto t = test::PlotTrack(false);
   ProcRec& r = t->ProcRecs[2];
@@ -57,10 +48,9 @@ TEST(ShowPointData, TrcTrackWithPointValues) {
   r.SOG = 7.04f;
   PlotLabels l;
   ShowPointData(*t, 2, false, l);
-  EXPECT_EQ(Text(l, PlotLabel::UpdIntCOG), " COG: 271\xC2\xB0");
-  EXPECT_EQ(Text(l, PlotLabel::Speed), "SOG: 7.0");
-  EXPECT_EQ(Text(l, PlotLabel::Time), "12:02:00 UTC");
-  EXPECT_EQ(Text(l, PlotLabel::Trip), "ETIME: 0:30:00");
+  EXPECT_EQ(Text(l, PlotLabel::UpdIntCOG) + "|" + Text(l, PlotLabel::Speed) + "|" + Text(l, PlotLabel::Time) + "|" +
+                Text(l, PlotLabel::Trip),
+            " COG: 271\xC2\xB0|SOG: 7.0|12:02:00 UTC|ETIME: 0:30:00");
   for (PlotLabel hidden : {PlotLabel::UpdIntHDG, PlotLabel::GeoWind, PlotLabel::TrueWind, PlotLabel::Log,
                            PlotLabel::RelWind, PlotLabel::Depth})
     EXPECT_EQ(Text(l, hidden), "(hidden)") << PlotLabelName(hidden);
