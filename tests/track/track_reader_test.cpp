@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "support/test_support.h"
+#include "track_rig.h"
 
 namespace wl {
 namespace {
@@ -30,23 +30,7 @@ const std::string kLine =
     "20080711 10:32:16,46.242100,6.178100,5.3,6.00393,0,0,10.4,3.61283,4.08407,3.26377,6.636,4.784,0,5.93412,5.1";
 const std::string kTooLong = "\r\nTrackfile too long, truncated !!!";
 
-struct Rig {
-  test::TempDir dir;
-  TrackStore store;
-  TrackBlock scratch;
-  test::ScriptedPrompts prompts;
-  ReaderSettings settings;
-
-  ReadResult Read(const std::string& name, const std::string& bytes, int32_t insertPos = 0) {
-    test::WriteFile(dir.File(name), bytes);
-    return readtrackfile(store, scratch, dir.File(name), insertPos, settings, prompts);
-  }
-  ReadResult Open(const std::string& name, const std::string& bytes) {
-    store.TrackCount = 0;
-    return Read(name, bytes);
-  }
-  const TrackRec& Rec(int32_t i) const { return store.TrackRecs[static_cast<size_t>(i)]; }
-};
+using Rig = test::TrackRig;
 
 TEST(TrcReader, RecordsOfARealPlotterFile) {
   Rig rig;

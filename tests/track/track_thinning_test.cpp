@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
-#include "track/track_reader.h"
+#include "track_rig.h"
 
 namespace wl {
 namespace {
@@ -22,14 +21,10 @@ constexpr double kTooLate = 3e9 * 86400;  // beyond the 32-bit day range
 // midnight of kDay (kNoDay: the bare time 0.5, i.e. noon without a date; others verbatim as days).
 std::unique_ptr<TrackStore> Track(const std::vector<double>& seconds) {
   auto block = std::make_unique<TrackBlock>();
+  test::TagPoints(*block, static_cast<int32_t>(seconds.size()));
   for (size_t i = 0; i < seconds.size(); ++i) {
-    TrackRec& r = block->recs[i];
-    r.Pos.Lat = static_cast<int32_t>(i);
     const double s = seconds[i];
-    r.Time = s == kNoDay ? 0.5 : (std::isnan(s) || s == kTooLate) ? s / 86400 : kDay + s / 86400;
-    const std::string line = "L" + std::to_string(i);
-    r.Line = LineRef{static_cast<uint32_t>(block->text.size()), static_cast<uint32_t>(line.size())};
-    block->text += line;
+    block->recs[i].Time = s == kNoDay ? 0.5 : (std::isnan(s) || s == kTooLate) ? s / 86400 : kDay + s / 86400;
   }
   auto store = std::make_unique<TrackStore>();
   store->IsTRT = true;

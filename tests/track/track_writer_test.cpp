@@ -11,11 +11,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "support/test_support.h"
 #include "track/atomic_file.h"
 #include "track/pending_temp_files.h"
 #include "track/real48.h"
-#include "track/track_reader.h"
+#include "track_rig.h"
 
 namespace wl {
 namespace {
@@ -45,27 +44,11 @@ std::string TrtLine(int i) {
   return "20080503 12:00:0" + std::to_string(i) + ",52.5,4.1,6.5,1.5,0,0,12.3,1,2,3,4,5,0,0.5,5.25,extra";
 }
 
-struct Rig {
-  test::TempDir dir;
-  TrackStore store;
-  TrackBlock scratch;
-  test::ScriptedPrompts prompts;
-
+// A rig holding the track read from bytes, its messages cleared.
+struct Rig : test::TrackRig {
   void Load(const std::string& name, const std::string& bytes) {
-    test::WriteFile(dir.File(name), bytes);
-    store.TrackCount = 0;
-    ASSERT_EQ(readtrackfile(store, scratch, dir.File(name), 0, {}, prompts).outcome, ReadOutcome::Inserted);
+    ASSERT_EQ(Open(name, bytes).outcome, ReadOutcome::Inserted);
     prompts.shown.clear();
-  }
-  bool Write(const std::string& name, const PointFilter& keep = {}) {
-    return writetrackfile(store, name.front() == '/' ? name : dir.File(name), keep, prompts);
-  }
-  std::string Read(const std::string& name) const { return test::ReadFile(dir.File(name)); }
-  Texts Entries() const {
-    Texts names;
-    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
   }
 };
 
@@ -96,12 +79,12 @@ TEST(Writer, TrcTrackOnlyToTrcAndExactlyTheKeptRecords) {
   test::WriteFile(rig.dir.File("OUT.TRC"), std::string(1000, 'x'));
   ASSERT_TRUE(rig.Write("OUT.TRC"));
   EXPECT_TRUE(rig.prompts.shown.empty());
-  EXPECT_EQ(rig.Read("OUT.TRC"), Records(3));
+  EXPECT_EQ(rig.Bytes("OUT.TRC"), Records(3));
   EXPECT_EQ(rig.store.InputFileName, rig.dir.File("OUT.TRC"));
   ASSERT_TRUE(rig.Write("odd.trc", [](int32_t i) { return i != 1; }));
-  EXPECT_EQ(rig.Read("odd.trc"), Records(1) + Records(3).substr(2 * kTrcRecordSize));
+  EXPECT_EQ(rig.Bytes("odd.trc"), Records(1) + Records(3).substr(2 * kTrcRecordSize));
   ASSERT_TRUE(rig.Write("none.trc", [](int32_t) { return false; }));
-  EXPECT_EQ(rig.Read("none.trc"), "");
+  EXPECT_EQ(rig.Bytes("none.trc"), "");
   EXPECT_EQ(rig.Entries(), (Texts{"OUT.TRC", "in.trc", "none.trc", "odd.trc"}));
 }
 
@@ -111,13 +94,13 @@ TEST(Writer, TrtTrackAsTextLinesWithoutComments) {
   ASSERT_TRUE(rig.Write("out.trt"));
   EXPECT_EQ(rig.prompts.Texts(), Texts{"writing track file does not write comment lines (yet)!"});
   EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
-  EXPECT_EQ(rig.Read("out.trt"), TrtLine(0) + "\r\n" + TrtLine(1) + "\r\n" + TrtLine(2) + "\r\n");
+  EXPECT_EQ(rig.Bytes("out.trt"), TrtLine(0) + "\r\n" + TrtLine(1) + "\r\n" + TrtLine(2) + "\r\n");
   EXPECT_EQ(rig.store.InputFileName, rig.dir.File("out.trt"));
   rig.prompts.shown.clear();
   rig.store.TrackComments.clear();
   ASSERT_TRUE(rig.Write("tacks.txt", [](int32_t i) { return i == 2; }));
   EXPECT_TRUE(rig.prompts.shown.empty());
-  EXPECT_EQ(rig.Read("tacks.txt"), TrtLine(2) + "\r\n");
+  EXPECT_EQ(rig.Bytes("tacks.txt"), TrtLine(2) + "\r\n");
 }
 
 // The sample pair was written apart from the program: the TRT track saved as TRC is its TRC twin.
@@ -129,7 +112,7 @@ TEST(Writer, TrtTrackAsTrcIsTheSamplesTrcTwin) {
   EXPECT_EQ(rig.prompts.Texts(),
             Texts{"Saving a .trt file as .trc does not store all data and changes CT to UTC by subtracting 2 hours"});
   EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Information);
-  EXPECT_EQ(rig.Read("out.Trc"), test::ReadFile(test::SourcePath("data/samples/zigzag.trc")));
+  EXPECT_EQ(rig.Bytes("out.Trc"), test::ReadFile(test::SourcePath("data/samples/zigzag.trc")));
 }
 
 TEST(Writer, FailuresLeaveNoTraceAndAreReported) {
@@ -169,7 +152,7 @@ TEST(Writer, FailedWriteKeepsTheOldFile) {
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(ok);
   EXPECT_EQ(rig.prompts.Texts(), Texts{rig.dir.File("old.trc") + "\r\ncould not be written: " + std::strerror(EFBIG)});
-  EXPECT_EQ(rig.Read("old.trc"), "old contents");
+  EXPECT_EQ(rig.Bytes("old.trc"), "old contents");
   EXPECT_EQ(rig.Entries(), (Texts{"in.trc", "old.trc"}));
 }
 
@@ -189,7 +172,7 @@ TEST(Writer, ModesAndLinksAreKept) {
   test::WriteFile(rig.dir.File("new.trc"), "x");
   ASSERT_TRUE(rig.Write("link.trc"));
   EXPECT_TRUE(fs::is_symlink(rig.dir.File("link.trc")));
-  EXPECT_EQ(rig.Read("new.trc"), Records(1));
+  EXPECT_EQ(rig.Bytes("new.trc"), Records(1));
 }
 
 int gSignalUnderTest = 0;
@@ -234,7 +217,7 @@ TEST(RealData, TrtSavedAsTrcGivesTheRecordedTrcBytes) {
     Rig rig;
     rig.Load("in.trt", test::ReadFile(real + "/" + name + ".trt"));
     ASSERT_TRUE(rig.Write("out.trc"));
-    const std::string got = rig.Read("out.trc"), want = test::ReadFile(real + "/" + name + ".trc");
+    const std::string got = rig.Bytes("out.trc"), want = test::ReadFile(real + "/" + name + ".trc");
     ASSERT_EQ(got.size(), want.size()) << name;
     const auto diff = std::mismatch(got.begin(), got.end(), want.begin());
     EXPECT_TRUE(diff.first == got.end()) << name << ": first difference in record "
