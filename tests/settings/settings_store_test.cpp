@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <tuple>
 
 #include "support/test_support.h"
@@ -117,28 +116,18 @@ TEST(SettingsStore, LinksAreReadAndWrittenThrough) {
       EXPECT_NE(e.path().filename().string().front(), '.') << "left behind: " << e.path();
 }
 
-class EnvVar {
- public:
-  explicit EnvVar(const char* name) : name_(name) {
-    if (const char* v = std::getenv(name)) old_ = v;
-  }
-  ~EnvVar() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-  void Set(const char* v) { v ? setenv(name_, v, 1) : unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 TEST(SettingsStore, DefaultPathFollowsXdgThenHome) {
-  EnvVar xdg("XDG_CONFIG_HOME"), home("HOME");
-  home.Set("/home/sailor");
-  xdg.Set("/tmp/xdg");
+  auto value = [](const char* name) { return std::string(std::getenv(name) ? std::getenv(name) : ""); };
+  const std::string home = value("HOME"), xdg = value("XDG_CONFIG_HOME");
+  setenv("HOME", "/home/sailor", 1);
+  setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
   EXPECT_EQ(SettingsStore::DefaultPath(), "/tmp/xdg/Wakeline/Wakeline.ini");
-  for (const char* unset : {"", static_cast<const char*>(nullptr)}) {
-    xdg.Set(unset);
-    EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
-  }
+  setenv("XDG_CONFIG_HOME", "", 1);
+  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
+  setenv("HOME", home.c_str(), 1);
+  if (!xdg.empty()) setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
 }
 
 }  // namespace
