@@ -110,8 +110,9 @@ TEST_F(PlotViewTest, CursorKeysAndTheirLimits) {
   Press(kKeyDown);
   EXPECT_EQ(view.State().CursorIndex, 1);
   EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
-  actions.sim = true;
+  actions.sim = true;  // a replay only goes forward
   Press(kKeyUp);
+  Press(kKeyPageUp);
   EXPECT_EQ(view.State().CursorIndex, 1);
 }
 
