@@ -72,7 +72,6 @@ TEST(Reader, OtherKindsAndUnopenableFilesLeaveStoreAndStateUnchanged) {
   std::filesystem::resize_file(rig.dir.File("huge.trt"), (uintmax_t{1} << 30) + 1);  // sparse
   for (const auto& [name, reason] : {std::pair{rig.dir.File("missing.trc"), "No such file or directory"},
                                      {rig.dir.File("folder.trc"), "Is a directory"},
-                                     {rig.dir.File("a.trt") + "/x.trt", "Not a directory"},
                                      {rig.dir.File("pipe.trt"), "it is not a regular file"},
                                      {rig.dir.File("huge.trt"), "File too large"}}) {
     rig.prompts.shown.clear();
@@ -111,7 +110,6 @@ TEST(TrtReader, TrueHeadingRules) {
   rig.settings.useTrueHeading = true;
   EXPECT_EQ(hdg("0", "0"), 359.0f);                 // 358.8 with the default deviation -1.2
   EXPECT_EQ(hdg("0.01745", "1.0"), 58.0f);          // 58.29 with the recorded variation
-  EXPECT_EQ(hdg("0.01745", "-1.0"), 304.0f);        // -56.30 wraps up
   EXPECT_EQ(hdg("0", "-7"), 318.0f);                // -42.27 wraps up, not to -42
   EXPECT_EQ(hdg("0", "0.0226893"), 0.0f);           // 360.1 rounds to 360: 0
   EXPECT_FALSE(std::signbit(hdg("-12.56637061435916", "0")));  // -360 gives 0, not -0

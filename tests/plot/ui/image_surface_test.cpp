@@ -43,9 +43,9 @@ class PlotImage {
     view.SetCursorIndex(cursor);
     view.Activate();
   }
-  QRgb At(const PosRec& p, double dx = 0, double dy = 0) const {
+  QRgb At(const PosRec& p) const {
     const QPointF d = surface.ToDevice(p.Lon, p.Lat);
-    return surface.Image().pixel(static_cast<int>(d.x() + dx), static_cast<int>(d.y() + dy));
+    return surface.Image().pixel(static_cast<int>(d.x()), static_cast<int>(d.y()));
   }
   // Pixels of the colour on the ring of the mark radius around p.
   int OnRing(const PosRec& p, QRgb colour) const {
