@@ -13,7 +13,7 @@ namespace wl {
 
 namespace {
 
-constexpr int kBoxLeft = 1920, kNormalLeft = 3840, kRowHeight = 300;
+constexpr int kBoxLeft = 2400, kNormalLeft = 4800, kRowHeight = 330;
 
 // What each property does on a port that only sends, in the order of kPortRows; the port number's
 // tip lists the ports.
@@ -38,10 +38,10 @@ const char* const kRowTips[] = {
 CommTab::CommTab(TrackSession& session, QWidget* parent)
     : QGroupBox("Communications Port", parent), session_(session) {
   setObjectName("fraProp");
-  PlacedControl<QLabel>(this, "lblActual", "Actual Values", kBoxLeft, 300, 1800, 255);
-  PlacedControl<QLabel>(this, "lblRecommended", "Normal Values", kNormalLeft, 300, 1800, 255);
-  cmdAdvancedSettings_ = PlacedControl<QPushButton>(this, "cmdAdvancedSettings", "Advanced >>", 5760, 570, 1455, 375);
-  frmAdvancedCom_ = PlacedControl<QFrame>(this, "frmAdvancedCom", "", 0, 1020, 7350, kRowHeight * 12);
+  PlacedControl<QLabel>(this, "lblActual", "Actual Values", kBoxLeft, 330, 2160, 255);
+  PlacedControl<QLabel>(this, "lblRecommended", "Normal Values", kNormalLeft, 330, 2160, 255);
+  cmdAdvancedSettings_ = PlacedControl<QPushButton>(this, "cmdAdvancedSettings", "Advanced >>", 7200, 570, 1800, 375);
+  frmAdvancedCom_ = PlacedControl<QFrame>(this, "frmAdvancedCom", "", 0, 1020, 9600, kRowHeight * 12);
   frmAdvancedCom_->setVisible(false);
   frmAdvancedCom_->setEnabled(false);
   for (size_t row = 0; row < kPortRows.size(); ++row) {
@@ -50,9 +50,9 @@ CommTab::CommTab(TrackSession& session, QWidget* parent)
     const int top = row == 0 ? 600 : kRowHeight * static_cast<int>(row - 1);
     const QByteArray label = QByteArray("lbl") + (r.box + 3);  // txtSettings: lblSettings
     const QByteArray normal = "Label" + QByteArray::number(static_cast<int>(row) + 1);
-    PlacedControl<QLabel>(parent, label.constData(), r.label, 120, top + 30, 1680, 255);
-    boxes_[row] = PlacedControl<QLineEdit>(parent, r.box, "", kBoxLeft, top, 1800, 285);
-    PlacedControl<QLabel>(parent, normal.constData(), r.normal, kNormalLeft, top + 30, 1800, 255);
+    PlacedControl<QLabel>(parent, label.constData(), r.label, 120, top + 30, 2160, 255);
+    boxes_[row] = PlacedControl<QLineEdit>(parent, r.box, "", kBoxLeft, top, 2160, 300);
+    PlacedControl<QLabel>(parent, normal.constData(), r.normal, kNormalLeft, top + 30, 2160, 255);
     if (kRowTips[row]) boxes_[row]->setToolTip(kRowTips[row]);
   }
   QLineEdit* inputMode = boxes_[5];

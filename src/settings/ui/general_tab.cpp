@@ -41,75 +41,75 @@ GeneralTab::GeneralTab(TrackSession& session, QWidget* parent)
 }
 
 void GeneralTab::CreatePlotControls() {
-  chkPlotBlack_ = PlacedControl<QCheckBox>(this, "chkPlotBlack", "Plot on Black Background", 120, 300, 3000, 255);
+  chkPlotBlack_ = PlacedControl<QCheckBox>(this, "chkPlotBlack", "Plot on Black Background", 120, 360, 4200, 285);
 
-  auto* speed = PlacedControl<QGroupBox>(this, "fraPlotSpeed", "Plot - limits for speed color-scale", 120, 660,
-                                         3360, 735);
-  PlacedControl<QLabel>(speed, "lblPltSpdHigh", "High", 120, 345, 420, 255);
-  txtPltSpdHigh_ = PlacedControl<QLineEdit>(speed, "txtPltSpdHigh", "7.5", 600, 300, 735, 315);
-  PlacedControl<QLabel>(speed, "lblPltSpdLow", "Low", 1680, 345, 420, 255);
-  txtPltSpdLow_ = PlacedControl<QLineEdit>(speed, "txtPltSpdLow", "3.5", 2160, 300, 735, 315);
+  auto* speed = PlacedControl<QGroupBox>(this, "fraPlotSpeed", "Plot - limits for speed color-scale", 120, 720,
+                                         4560, 780);
+  PlacedControl<QLabel>(speed, "lblPltSpdHigh", "High", 120, 375, 600, 255);
+  txtPltSpdHigh_ = PlacedControl<QLineEdit>(speed, "txtPltSpdHigh", "7.5", 720, 330, 855, 315);
+  PlacedControl<QLabel>(speed, "lblPltSpdLow", "Low", 1800, 375, 600, 255);
+  txtPltSpdLow_ = PlacedControl<QLineEdit>(speed, "txtPltSpdLow", "3.5", 2400, 330, 855, 315);
   for (QLineEdit* box : {txtPltSpdHigh_, txtPltSpdLow_}) {
     box->setToolTip("Used for Color Coding Plot");
     new NumericInputBox(box, true, 1);
   }
 
-  auto* wind = PlacedControl<QGroupBox>(this, "Frame1", "Plot - wind plotting and vane-color-limits", 120, 1500,
-                                        3360, 1620);
-  chkPlotShowWind_ = PlacedControl<QCheckBox>(wind, "chkPlotShowWind", "Plot Wind", 120, 300, 1215, 255);
+  auto* wind = PlacedControl<QGroupBox>(this, "Frame1", "Plot - wind plotting and vane-color-limits", 120, 1620,
+                                        4560, 1860);
+  chkPlotShowWind_ = PlacedControl<QCheckBox>(wind, "chkPlotShowWind", "Plot Wind", 120, 330, 1800, 285);
   chkPlotShowWind_->setChecked(true);
   chkPlotShowWind_->setToolTip("Plot Wind Vanes");
   const char* names[] = {"txtWAmin", "txtWAmed", "txtWAmax"};
   const char* texts[] = {"40", "45", "55"};
   const char* labels[][2] = {{"lblWAmin", "minimum WA"}, {"lblWAmed", "medium WA"}, {"lblWAmax", "maximum WA"}};
   for (int i = 0; i < 3; ++i) {
-    txtWA_[i] = PlacedControl<QLineEdit>(wind, names[i], texts[i], 120, 660 + 300 * i, 615, 285);
+    txtWA_[i] = PlacedControl<QLineEdit>(wind, names[i], texts[i], 120, 690 + 360 * i, 735, 315);
     txtWA_[i]->setToolTip("Used for Color Coding Wind Vanes");
     new NumericInputBox(txtWA_[i], false);
-    PlacedControl<QLabel>(wind, labels[i][0], labels[i][1], 840, 690 + 300 * i, 1335, 255);
+    PlacedControl<QLabel>(wind, labels[i][0], labels[i][1], 960, 720 + 360 * i, 1800, 255);
   }
-  optWAT_ = PlacedControl<QRadioButton>(wind, "optWAT", "Flag TWA", 2160, 660, 1095, 255);
-  optWAA_ = PlacedControl<QRadioButton>(wind, "optWAA", "Flag AWA", 2160, 960, 1095, 255);
+  optWAT_ = PlacedControl<QRadioButton>(wind, "optWAT", "Flag TWA", 2880, 690, 1560, 285);
+  optWAA_ = PlacedControl<QRadioButton>(wind, "optWAA", "Flag AWA", 2880, 1050, 1560, 285);
   optWAT_->setChecked(true);
 
-  auto* data = PlacedControl<QGroupBox>(this, "frmPltSOGorSPD", "Show ui or point data on plot heading", 120, 3240,
-                                        3360, 975);
+  auto* data = PlacedControl<QGroupBox>(this, "frmPltSOGorSPD", "Show ui or point data on plot heading", 120, 3600,
+                                        4560, 1080);
   data->setToolTip(
       "Show data averaged over ui (=Update Interval), or point-data (in Plot Header and Point Label)");
-  optPltPT_ = PlacedControl<QRadioButton>(data, "optPltPT", "use point data", 120, 300, 3000, 255);
+  optPltPT_ = PlacedControl<QRadioButton>(data, "optPltPT", "use point data", 120, 330, 4200, 285);
   optPltPT_->setToolTip("Use the data as recorded at this point");
-  optPltUI_ = PlacedControl<QRadioButton>(data, "optPltUI", "use ui data", 120, 600, 3000, 255);
+  optPltUI_ = PlacedControl<QRadioButton>(data, "optPltUI", "use ui data", 120, 660, 4200, 285);
   optPltUI_->setToolTip("Use the data averaged between two points");
   optPltUI_->setChecked(true);
 }
 
 void GeneralTab::CreateTrackControls() {
-  auto* heading = PlacedControl<QGroupBox>(this, "frmTrueCorr", "Correct Magnetic Deviation for .trt files", 3600,
-                                           300, 3480, 1335);
-  optTrueHDG_ = PlacedControl<QRadioButton>(heading, "optTrueHDG", "Display True Heading for trt files", 120, 300,
-                                            3240, 255);
-  optDevNone_ = PlacedControl<QRadioButton>(heading, "optDevNone", "Display HDG as recorded", 120, 600, 3240, 255);
+  auto* heading = PlacedControl<QGroupBox>(this, "frmTrueCorr", "Correct Magnetic Deviation for .trt files", 4920,
+                                           360, 4560, 1500);
+  optTrueHDG_ = PlacedControl<QRadioButton>(heading, "optTrueHDG", "Display True Heading for trt files", 120, 330,
+                                            4300, 285);
+  optDevNone_ = PlacedControl<QRadioButton>(heading, "optDevNone", "Display HDG as recorded", 120, 660, 4300, 285);
   optDevNone_->setChecked(true);
-  PlacedControl<QLabel>(heading, "Label20", "Deviation if none in file", 120, 960, 2175, 255);
-  txtDfDev_ = PlacedControl<QLineEdit>(heading, "txtDfDev", "-1.2", 2400, 915, 855, 315);
+  PlacedControl<QLabel>(heading, "Label20", "Deviation if none in file", 120, 1050, 2760, 255);
+  txtDfDev_ = PlacedControl<QLineEdit>(heading, "txtDfDev", "-1.2", 3000, 1005, 1095, 315);
   new NumericInputBox(txtDfDev_, true, 2);
 
   lblTimeOffset_ =
-      PlacedControl<QLabel>(this, "lblTimeOffset", "Difference CT - UTC hh:mm:ss", 3720, 1800, 3240, 255);
-  txtTimeOffset_ = PlacedControl<QLineEdit>(this, "txtTimeOffset", "02:00:00", 3720, 2100, 1095, 315);
-  chkTimeOffsetSign_ = PlacedControl<QCheckBox>(this, "chkTimeOffsetSign", "minus", 4920, 2130, 1095, 255);
+      PlacedControl<QLabel>(this, "lblTimeOffset", "Difference CT - UTC hh:mm:ss", 5040, 2040, 4200, 255);
+  txtTimeOffset_ = PlacedControl<QLineEdit>(this, "txtTimeOffset", "02:00:00", 5040, 2370, 1215, 315);
+  chkTimeOffsetSign_ = PlacedControl<QCheckBox>(this, "chkTimeOffsetSign", "minus", 6420, 2385, 1200, 285);
 
-  PlacedControl<QLabel>(this, "lblSimRat", "Simulation Rate between 15 - 300", 3720, 2640, 3240, 255);
-  txtSimRate_ = PlacedControl<QLineEdit>(this, "TxtSimRate", "60", 3720, 2970, 735, 315);
+  PlacedControl<QLabel>(this, "lblSimRat", "Simulation Rate between 15 - 300", 5040, 2940, 4200, 255);
+  txtSimRate_ = PlacedControl<QLineEdit>(this, "TxtSimRate", "60", 5040, 3330, 855, 315);
   new NumericInputBox(txtSimRate_, false);
-  scrSimRate_ = PlacedControl<QScrollBar>(this, "scrSimRate", "", 4500, 2880, 255, 495);
+  scrSimRate_ = PlacedControl<QScrollBar>(this, "scrSimRate", "", 5940, 3240, 255, 495);
   scrSimRate_->setRange(15, 600);
   scrSimRate_->setInvertedAppearance(true);  // 600 at the top
   scrSimRate_->setInvertedControls(false);
   scrSimRate_->setValue(60);
 
-  PlacedControl<QLabel>(this, "Label19", "Show text on Plot:", 3720, 3600, 1695, 255);
-  lstPlotShowText_ = PlacedControl<QListWidget>(this, "lstPlotShowText", "", 5400, 3540, 1575, 375);
+  PlacedControl<QLabel>(this, "Label19", "Show text on Plot:", 5040, 4020, 2100, 255);
+  lstPlotShowText_ = PlacedControl<QListWidget>(this, "lstPlotShowText", "", 7200, 3960, 1800, 375);
   for (const char* entry : kShowTextEntries) lstPlotShowText_->addItem(entry);
   // One entry high, scrolled a whole entry at a time, never a selection: its top entry is the choice.
   lstPlotShowText_->setSelectionMode(QAbstractItemView::NoSelection);

@@ -15,34 +15,34 @@ namespace wl {
 NmeaOutputFrame::NmeaOutputFrame(TrackSession& session, QWidget* parent)
     : QGroupBox("Output", parent), session_(session) {
   setObjectName("fraNMEAOutput");
-  PlacedControl<QLabel>(this, "lblNMEAOutput", "Output to", 120, 345, 915, 255);
-  cboOutput_ = PlacedControl<QComboBox>(this, "cboNMEAOutput", "", 1080, 285, 2160, 345);
+  PlacedControl<QLabel>(this, "lblNMEAOutput", "Output to", 120, 375, 1260, 255);
+  cboOutput_ = PlacedControl<QComboBox>(this, "cboNMEAOutput", "", 1440, 315, 2880, 345);
   cboOutput_->addItems({"serial port", "TCP server", "UDP"});  // in the order of NmeaOutputKind
   cboOutput_->setToolTip(
       "Where the sentences go: the serial port of the Communications tab, a TCP server that every plotter on the "
       "network may connect to, or UDP datagrams");
-  PlacedControl<QLabel>(this, "lblNMEATcpPort", "TCP port", 120, 765, 915, 255);
-  txtTcpPort_ = PlacedControl<QLineEdit>(this, "txtNMEATcpPort", "", 1080, 720, 915, 315);
+  PlacedControl<QLabel>(this, "lblNMEATcpPort", "TCP port", 120, 795, 1260, 255);
+  txtTcpPort_ = PlacedControl<QLineEdit>(this, "txtNMEATcpPort", "", 1440, 750, 1095, 315);
   txtTcpPort_->setToolTip(
       "The TCP server listens on this port of every network interface from the moment TCP is chosen and NMEA output "
       "is enabled (10110 is the usual port)");
-  PlacedControl<QLabel>(this, "lblNMEAUdpTarget", "UDP target", 120, 1185, 915, 255);
-  txtUdpTarget_ = PlacedControl<QLineEdit>(this, "txtNMEAUdpTarget", "", 1080, 1140, 2160, 315);
+  PlacedControl<QLabel>(this, "lblNMEAUdpTarget", "UDP target", 120, 1215, 1260, 255);
+  txtUdpTarget_ = PlacedControl<QLineEdit>(this, "txtNMEAUdpTarget", "", 1440, 1170, 2880, 315);
   txtUdpTarget_->setToolTip("HOST:PORT the datagrams go to; a broadcast address reaches every listener");
 
   chkChecksumAll_ = AddChoice("chkNMEAChecksumAll", "Checksum on every sentence",
-                              "Clear: only the $GP sentences carry a checksum", 1590, SettingKey::NMEAChecksumAll,
+                              "Clear: only the $GP sentences carry a checksum", 1650, SettingKey::NMEAChecksumAll,
                               [](SettingsValues& v, bool on) { v.checksumAll = on; });
   chkTimeSource_ = AddChoice("chkNMEATimeSource", "Time from the track",
                              "The sentence time: the point's recorded UTC time; clear: the computer's clock in UTC",
-                             1890, SettingKey::NMEATimeSource, [](SettingsValues& v, bool on) {
+                             1980, SettingKey::NMEATimeSource, [](SettingsValues& v, bool on) {
                                v.timeSource = on ? NmeaTimeSource::Track : NmeaTimeSource::Now;
                              });
   chkHeading_ = AddChoice("chkNMEAHeading", "Send heading (HDT/HDG)",
-                          ".trt files: the recorded heading, as HDT when it is true, else as HDG", 2190,
+                          ".trt files: the recorded heading, as HDT when it is true, else as HDG", 2310,
                           SettingKey::NMEAHeading, [](SettingsValues& v, bool on) { v.sendHeading = on; });
   chkTrueWind_ = AddChoice("chkNMEATrueWind", "Send true wind (MWV T)",
-                           ".trt files: the recorded true wind, as MWV with reference T", 2490,
+                           ".trt files: the recorded true wind, as MWV with reference T", 2640,
                            SettingKey::NMEATrueWind, [](SettingsValues& v, bool on) { v.sendTrueWind = on; });
   ShowValues();
 
@@ -57,7 +57,7 @@ NmeaOutputFrame::NmeaOutputFrame(TrackSession& session, QWidget* parent)
 
 QCheckBox* NmeaOutputFrame::AddChoice(const char* name, const char* caption, const char* toolTip, int top,
                                       SettingKey key, void (*change)(SettingsValues&, bool)) {
-  auto* box = PlacedControl<QCheckBox>(this, name, caption, 120, top, 3120, 255);
+  auto* box = PlacedControl<QCheckBox>(this, name, caption, 120, top, 4200, 285);
   box->setToolTip(toolTip);
   connect(box, &QCheckBox::toggled, this,
           [this, key, change](bool on) { session_.ChangeSetting(key, [&](SettingsValues& v) { change(v, on); }); });

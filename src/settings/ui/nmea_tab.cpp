@@ -17,7 +17,7 @@ namespace wl {
 namespace {
 
 // The instrument rows: label, value box with its bar, variation box.
-constexpr int kFirstRowTop = 2760, kRowHeight = 390, kValueLeft = 1800, kBarLeft = 2355, kVarLeft = 2640;
+constexpr int kFirstRowTop = 3180, kRowHeight = 420, kValueLeft = 2640, kBarLeft = 3375, kVarLeft = 3720;
 
 int RowTop(int row) { return kFirstRowTop + row * kRowHeight; }
 
@@ -29,7 +29,7 @@ NmeaTab::NmeaTab(TrackSession& session, QWidget* parent)
   CreateSentenceChoices();
   CreateInstruments();
   auto* output = new NmeaOutputFrame(session_, this);
-  PlaceTwips(output, 3840, 240, 3360, 2880);
+  PlaceTwips(output, 5040, 360, 4440, 2970);
 }
 
 QCheckBox* NmeaTab::AddSwitch(const char* name, const char* caption, int top, int width, SettingKey key,
@@ -42,15 +42,15 @@ QCheckBox* NmeaTab::AddSwitch(const char* name, const char* caption, int top, in
 }
 
 void NmeaTab::CreateSentenceChoices() {
-  chkNMEAout_ = AddSwitch("chkNMEAout", "Enable NMEA output", 300, 3480, SettingKey::NMEAOut, &SettingsValues::nmeaOut);
-  AddSwitch("chkVHW", "Simulate Water speed and Heading (VHW)", 600, 3600, SettingKey::VHW, &SettingsValues::vhw);
-  AddSwitch("chkWind", "Simulate Wind", 990, 1560, SettingKey::Wind, &SettingsValues::wind);
-  auto* wind = PlacedControl<QGroupBox>(this, "frWind", "NMEA Message", 1680, 840, 2040, 555);
-  optMWV_ = PlacedControl<QRadioButton>(wind, "optMWV", "MWV", 90, 255, 615, 255);
-  optMWD_ = PlacedControl<QRadioButton>(wind, "optMWD", "(MWD)", 705, 255, 735, 255);
+  chkNMEAout_ = AddSwitch("chkNMEAout", "Enable NMEA output", 360, 4560, SettingKey::NMEAOut, &SettingsValues::nmeaOut);
+  AddSwitch("chkVHW", "Simulate Water speed and Heading (VHW)", 690, 4800, SettingKey::VHW, &SettingsValues::vhw);
+  AddSwitch("chkWind", "Simulate Wind", 1140, 1920, SettingKey::Wind, &SettingsValues::wind);
+  auto* wind = PlacedControl<QGroupBox>(this, "frWind", "NMEA Message", 2160, 960, 2760, 600);
+  optMWV_ = PlacedControl<QRadioButton>(wind, "optMWV", "MWV", 120, 270, 780, 285);
+  optMWD_ = PlacedControl<QRadioButton>(wind, "optMWD", "(MWD)", 960, 270, 960, 285);
   optMWD_->setStyleSheet("color: grey");
   optMWD_->setToolTip("Not implemented");
-  optVWR_ = PlacedControl<QRadioButton>(wind, "optVWR", "VWR", 1440, 255, 585, 255);
+  optVWR_ = PlacedControl<QRadioButton>(wind, "optVWR", "VWR", 1980, 270, 720, 285);
   const WindSentence chosen = session_.Settings().windSentence;
   (chosen == WindSentence::VWR ? optVWR_ : chosen == WindSentence::MWD ? optMWD_ : optMWV_)->setChecked(true);
   for (QRadioButton* option : {optMWV_, optMWD_, optVWR_})
@@ -58,13 +58,13 @@ void NmeaTab::CreateSentenceChoices() {
       if (on) ChooseWindSentence();
     });
 
-  AddSwitch("chkDepth", "Simulate Depth (DBT)", 1530, 2400, SettingKey::Depth, &SettingsValues::depth);
-  auto* heading = PlacedControl<QCheckBox>(this, "chkHeading", "(Simulate Heading)", 120, 2010, 1560, 255);
+  AddSwitch("chkDepth", "Simulate Depth (DBT)", 1680, 3600, SettingKey::Depth, &SettingsValues::depth);
+  auto* heading = PlacedControl<QCheckBox>(this, "chkHeading", "(Simulate Heading)", 120, 2280, 2040, 285);
   heading->setEnabled(false);
-  auto* frame = PlacedControl<QGroupBox>(this, "FrHeading", "NMEA Message", 1680, 1860, 2040, 555);
+  auto* frame = PlacedControl<QGroupBox>(this, "FrHeading", "NMEA Message", 2160, 2100, 2760, 600);
   frame->setEnabled(false);
-  PlacedControl<QRadioButton>(frame, "optHDG", "HDG", 90, 255, 735, 255)->setChecked(true);
-  PlacedControl<QRadioButton>(frame, "optDPT", "DPT", 1005, 255, 735, 255);
+  PlacedControl<QRadioButton>(frame, "optHDG", "HDG", 120, 270, 960, 285)->setChecked(true);
+  PlacedControl<QRadioButton>(frame, "optDPT", "DPT", 1200, 270, 960, 285);
 }
 
 void NmeaTab::ChooseWindSentence() {
@@ -79,12 +79,12 @@ void NmeaTab::ChooseWindSentence() {
 }
 
 void NmeaTab::CreateInstruments() {
-  PlacedControl<QLabel>(this, "Label16", "var %", kVarLeft, RowTop(0) - 300, 615, 255);
+  PlacedControl<QLabel>(this, "Label16", "var %", kVarLeft, RowTop(0) - 330, 735, 255);
   const char* labels[][2] = {{"Label14", "Abs Direction 0-360 deg"}, {"Label15", "Abs Speed 0-50 knts"},
                              {"Label17", "Heading 0-360 deg"},       {"Label18", "Speed Log Knots"},
                              {"lblDpt", "Depth 0-100 m"}};
   for (int row = 0; row < 5; ++row)
-    PlacedControl<QLabel>(this, labels[row][0], labels[row][1], 120, RowTop(row) + 30, 1680, 255);
+    PlacedControl<QLabel>(this, labels[row][0], labels[row][1], 120, RowTop(row) + 30, 2460, 255);
   AddInstrument(0, "txtWindDir", "scrWindDir", 360, SettingKey::WindDir, &SettingsValues::windDir);
   AddInstrument(1, "txtWindSpd", "scrWindSpd", 50, SettingKey::WindSpd, &SettingsValues::windSpd);
   AddInstrument(3, "txtLogSpd", "scrLogSpd", 30, SettingKey::LogSpd, &SettingsValues::logSpd);
@@ -99,8 +99,8 @@ void NmeaTab::CreateInstruments() {
 void NmeaTab::AddInstrument(int row, const char* name, const char* barName, int top, SettingKey key,
                             std::string SettingsValues::*field) {
   auto* box = PlacedControl<QLineEdit>(this, name, QString::fromStdString(session_.Settings().*field), kValueLeft,
-                                       RowTop(row), 555, 315);
-  auto* bar = PlacedControl<QScrollBar>(this, barName, "", kBarLeft, RowTop(row) - 45, 195, 405);
+                                       RowTop(row), 735, 315);
+  auto* bar = PlacedControl<QScrollBar>(this, barName, "", kBarLeft, RowTop(row) - 45, 255, 405);
   bar->setRange(0, top);
   bar->setInvertedAppearance(true);  // the top value at the top
   bar->setValue(WholeNumber(session_.Settings().*field));
@@ -120,7 +120,7 @@ void NmeaTab::AddInstrument(int row, const char* name, const char* barName, int 
 
 void NmeaTab::AddVariation(int row, const char* name, SettingKey key, std::string SettingsValues::*field) {
   auto* box = PlacedControl<QLineEdit>(this, name, QString::fromStdString(session_.Settings().*field), kVarLeft,
-                                       RowTop(row), 495, 315);
+                                       RowTop(row), 615, 315);
   connect(box, &QLineEdit::textChanged, this, [this, box, key, field](const QString& typed) {
     double unused;
     // Only the heading's variation is kept a number; the others are read as leading numbers.

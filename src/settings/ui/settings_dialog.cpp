@@ -17,7 +17,7 @@ namespace wl {
 namespace {
 
 // Every frame has the size of the first; the dialog leaves room around it for the menu and tabs.
-constexpr int kFrameWidth = 7350, kFrameHeight = 4800;
+constexpr int kFrameWidth = 9600, kFrameHeight = 5100;
 
 }  // namespace
 
