@@ -7,20 +7,28 @@
 
 namespace wl {
 
+namespace {
+
+// The box a refusal is taking the focus back to: the control the focus passed through on its way
+// is never entered in the user's eyes, so leaving it checks nothing.
+const QLineEdit* refusedBox = nullptr;
+
+}  // namespace
+
 LeaveCheck::LeaveCheck(QLineEdit* box, std::function<bool()> check)
     : QObject(box), box_(box), check_(std::move(check)) {
   box->installEventFilter(this);
 }
 
 bool LeaveCheck::eventFilter(QObject* watched, QEvent* event) {
-  if (keeping_) {
+  if (refusedBox == box_) {
     // The press that moved the focus arrives after the refusal; it is not for its target.
     const QEvent::Type t = event->type();
     if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick)
       return watched != box_;
     return false;
   }
-  if (watched != box_ || event->type() != QEvent::FocusOut) return false;
+  if (watched != box_ || event->type() != QEvent::FocusOut || refusedBox) return false;
   const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
     return false;
@@ -29,12 +37,12 @@ bool LeaveCheck::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LeaveCheck::KeepFocus() {
-  keeping_ = true;
+  refusedBox = box_;
   qApp->installEventFilter(this);
   QTimer::singleShot(0, this, [this] {
     qApp->removeEventFilter(this);
-    keeping_ = false;
     box_->setFocus(Qt::OtherFocusReason);
+    refusedBox = nullptr;
   });
 }
 

@@ -24,7 +24,6 @@ class LeaveCheck : public QObject {
 
   QLineEdit* box_;
   std::function<bool()> check_;
-  bool keeping_ = false;  // between a refusal and the focus coming back
 };
 
 }  // namespace wl

@@ -117,6 +117,8 @@ void GeneralTab::CreateTrackControls() {
   lstPlotShowText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   lstPlotShowText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lstPlotShowText_->setFixedHeight(lstPlotShowText_->sizeHintForRow(0) + 2 * lstPlotShowText_->frameWidth());
+  // The view sets this range itself once laid out; the stored choice is shown before that.
+  lstPlotShowText_->verticalScrollBar()->setRange(0, lstPlotShowText_->count() - 1);
 }
 
 void GeneralTab::Connect() {
