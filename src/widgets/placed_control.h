@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QString>
 #include <QWidget>
+#include <type_traits>
 
 namespace wl {
 

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "settings_dialog_fixture.h"
+#include "widgets/top_high_bar.h"
 
 namespace wl::test {
 
@@ -75,13 +76,15 @@ void SettingsDialogGeneralTest::ChoicesAreStoredAndAnnouncedAndSurviveARestart()
   d.Click("chkTimeOffsetSign");
   auto* list = d.Find<QListWidget>("lstPlotShowText");
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->viewport()->rect().center());
-  d.Find<QScrollBar>("scrSimRate")->setValue(100);
-  QCOMPARE(d.Text("TxtSimRate"), QString("100"));
+  auto* bar = d.Find<TopHighBar>("scrSimRate");
+  bar->SetValue(100);
+  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 3));  // its up arrow raises the rate
+  QCOMPARE(d.Text("TxtSimRate"), QString("101"));
   QCOMPARE(d.Announced(), (QStringList{"PlotShowWind", "FlagWindHeading", "PlotShowData", "UseTrueHeading",
-                                       "DefaultDeviation", "TimeOffsetSign", "PlotShowText", "SimRate"}));
+                                       "DefaultDeviation", "TimeOffsetSign", "PlotShowText", "SimRate", "SimRate"}));
   for (auto [key, text] : {std::pair{"PlotShowWind", "True"}, {"FlagWindHeading", "AWA"}, {"PlotShowData", "PT"},
                            {"UseTrueHeading", "True"}, {"DefaultDeviation", "2.5"}, {"TimeOffsetSign", "1"},
-                           {"PlotShowText", "1"}, {"SimRate", "100"}})
+                           {"PlotShowText", "1"}, {"SimRate", "101"}})
     QCOMPARE(d.Stored(key), std::string(text));
 
   // The next start: a new session on the same file, and its dialog showing the same.
@@ -90,12 +93,12 @@ void SettingsDialogGeneralTest::ChoicesAreStoredAndAnnouncedAndSurviveARestart()
   TrackSession session(store, prompts, {20000, 15000, false});
   const SettingsValues& v = session.Settings();
   QVERIFY(v.PlotShowWind && !v.FlagWindTWA && !v.pltUI && v.useTrueHeading && v.timeOffsetSign);
-  QCOMPARE(v.txtDfDev + " " + v.simRate + " " + std::to_string(v.plotShowText), std::string("2.5 100 1"));
+  QCOMPARE(v.txtDfDev + " " + v.simRate + " " + std::to_string(v.plotShowText), std::string("2.5 101 1"));
   SettingsDialog again(session);
   QVERIFY(again.findChild<QCheckBox*>("chkPlotShowWind")->isChecked());
   QVERIFY(again.findChild<QRadioButton*>("optWAA")->isChecked());
   QCOMPARE(again.findChild<QListWidget*>("lstPlotShowText")->verticalScrollBar()->value(), 1);
-  QCOMPARE(again.findChild<QLineEdit*>("TxtSimRate")->text(), QString("100"));
+  QCOMPARE(again.findChild<QLineEdit*>("TxtSimRate")->text(), QString("101"));
 }
 
 void SettingsDialogGeneralTest::FollowsTheSessionAndTheTrackKind() {

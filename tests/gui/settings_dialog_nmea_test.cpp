@@ -8,6 +8,7 @@
 
 #include "session/nmea_link.h"
 #include "settings_dialog_fixture.h"
+#include "widgets/top_high_bar.h"
 
 namespace wl::test {
 
@@ -33,9 +34,9 @@ void SettingsDialogNmeaTest::InstrumentsAndSentences() {
   for (const auto& c : cases) {
     d.Type(c.box, c.typed);
     QCOMPARE(d.Text(c.box), QString(c.shown));
-    if (c.bar) QCOMPARE(d.Find<QScrollBar>(c.bar)->value(), c.barValue);
+    if (c.bar) QCOMPARE(d.Find<TopHighBar>(c.bar)->Value(), c.barValue);
   }
-  d.Find<QScrollBar>("scrWindSpd")->setValue(20);
+  d.Find<TopHighBar>("scrWindSpd")->SetValue(20);
   const SettingsValues& v = d.session.Settings();
   QCOMPARE(v.windDir + " " + v.dpt + " " + v.logSpd + " " + v.hdgVar + " " + v.windSpd, std::string("40 100 0 0 20"));
 

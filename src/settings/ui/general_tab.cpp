@@ -11,6 +11,7 @@
 #include "widgets/leave_check.h"
 #include "widgets/numeric_input_box.h"
 #include "widgets/placed_control.h"
+#include "widgets/top_high_bar.h"
 #include "widgets/twips.h"
 
 namespace wl {
@@ -102,11 +103,9 @@ void GeneralTab::CreateTrackControls() {
   PlacedControl<QLabel>(this, "lblSimRat", "Simulation Rate between 15 - 300", 5040, 2940, 4200, 255);
   txtSimRate_ = PlacedControl<QLineEdit>(this, "TxtSimRate", "60", 5040, 3330, 855, 315);
   new NumericInputBox(txtSimRate_, false);
-  scrSimRate_ = PlacedControl<QScrollBar>(this, "scrSimRate", "", 5940, 3240, 255, 495);
-  scrSimRate_->setRange(15, 600);
-  scrSimRate_->setInvertedAppearance(true);  // 600 at the top
-  scrSimRate_->setInvertedControls(false);
-  scrSimRate_->setValue(60);
+  scrSimRate_ = PlacedControl<TopHighBar>(this, "scrSimRate", "", 5940, 3240, 255, 495);
+  scrSimRate_->SetRange(15, 600);
+  scrSimRate_->SetValue(60);
 
   PlacedControl<QLabel>(this, "Label19", "Show text on Plot:", 5040, 4020, 2100, 255);
   lstPlotShowText_ = PlacedControl<QListWidget>(this, "lstPlotShowText", "", 7200, 3960, 1800, 375);
@@ -159,7 +158,7 @@ void GeneralTab::Connect() {
     ValidateSimRate();
     return true;
   });
-  connect(scrSimRate_, &QScrollBar::valueChanged, this, [this](int value) {
+  connect(scrSimRate_, &TopHighBar::ValueChanged, this, [this](int value) {
     txtSimRate_->setText(QString::number(value));
     ValidateSimRate();
   });
@@ -196,7 +195,7 @@ void GeneralTab::ShowValue(SettingKey key) {
     case SettingKey::TimeOffsetSign: chkTimeOffsetSign_->setChecked(v.timeOffsetSign); break;
     case SettingKey::SimRate:
       txtSimRate_->setText(Text(v.simRate));
-      scrSimRate_->setValue(WholeNumber(v.simRate));
+      scrSimRate_->SetValue(WholeNumber(v.simRate));
       break;
     case SettingKey::PlotShowText:
       scrolling_ = true;  // the list follows its bar; the value is already the session's
@@ -262,7 +261,7 @@ void GeneralTab::ValidateSimRate() {
   txtSimRate_->setText(Text(text));
   {
     const QSignalBlocker blocker(scrSimRate_);
-    scrSimRate_->setValue(WholeNumber(text));
+    scrSimRate_->SetValue(WholeNumber(text));
   }
   session_.ChangeSetting(SettingKey::SimRate, [&](SettingsValues& v) { v.simRate = text; });
 }

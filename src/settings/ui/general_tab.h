@@ -12,10 +12,10 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
-class QScrollBar;
 
 namespace wl {
 
+class TopHighBar;
 class TrackSession;
 
 class GeneralTab : public QGroupBox {
@@ -58,7 +58,7 @@ class GeneralTab : public QGroupBox {
   QLineEdit* txtTimeOffset_ = nullptr;
   QCheckBox* chkTimeOffsetSign_ = nullptr;
   QLineEdit* txtSimRate_ = nullptr;
-  QScrollBar* scrSimRate_ = nullptr;
+  TopHighBar* scrSimRate_ = nullptr;
   QListWidget* lstPlotShowText_ = nullptr;
   QRadioButton* optPltPT_ = nullptr;
   QRadioButton* optPltUI_ = nullptr;

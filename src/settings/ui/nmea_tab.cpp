@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 
 #include "session/track_session.h"
 #include "settings/locale_number.h"
 #include "settings/setting_checks.h"
 #include "settings/ui/nmea_output_frame.h"
 #include "widgets/placed_control.h"
+#include "widgets/top_high_bar.h"
 
 namespace wl {
 
@@ -100,11 +100,10 @@ void NmeaTab::AddInstrument(int row, const char* name, const char* barName, int 
                             std::string SettingsValues::*field) {
   auto* box = PlacedControl<QLineEdit>(this, name, QString::fromStdString(session_.Settings().*field), kValueLeft,
                                        RowTop(row), 735, 315);
-  auto* bar = PlacedControl<QScrollBar>(this, barName, "", kBarLeft, RowTop(row) - 45, 255, 405);
-  bar->setRange(0, top);
-  bar->setInvertedAppearance(true);  // the top value at the top
-  bar->setValue(WholeNumber(session_.Settings().*field));
-  connect(bar, &QScrollBar::valueChanged, box, [box](int value) { box->setText(QString::number(value)); });
+  auto* bar = PlacedControl<TopHighBar>(this, barName, "", kBarLeft, RowTop(row) - 45, 255, 405);
+  bar->SetRange(0, top);
+  bar->SetValue(WholeNumber(session_.Settings().*field));
+  connect(bar, &TopHighBar::ValueChanged, box, [box](int value) { box->setText(QString::number(value)); });
   connect(box, &QLineEdit::textChanged, this, [this, box, bar, top, key, field](const QString& typed) {
     const bool direction = key == SettingKey::WindDir;
     const std::string text = direction ? CheckWindDirection(typed.toStdString()) : CheckSimValue(typed.toStdString(), top);
@@ -113,7 +112,7 @@ void NmeaTab::AddInstrument(int row, const char* name, const char* barName, int 
       return;
     }
     const QSignalBlocker blocker(bar);
-    bar->setValue(WholeNumber(text));
+    bar->SetValue(WholeNumber(text));
     session_.ChangeSetting(key, [&](SettingsValues& v) { v.*field = text; });
   });
 }

@@ -10,7 +10,6 @@
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
-class QScrollBar;
 
 namespace wl {
 
