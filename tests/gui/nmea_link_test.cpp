@@ -1,6 +1,8 @@
 // The session's sentence output: the port panel applied to a pty (close, apply, reopen; a refused
 // value leaves the port as it was), the stored properties at start, and the TCP server that
 // listens from the moment it is chosen and enabled.
+#include "session/nmea_link.h"
+
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -12,7 +14,6 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-#include "session/nmea_link.h"
 #include "settings/port_keys.h"
 #include "settings_dialog_fixture.h"
 

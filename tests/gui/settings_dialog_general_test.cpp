@@ -82,9 +82,14 @@ void SettingsDialogGeneralTest::ChoicesAreStoredAndAnnouncedAndSurviveARestart()
   QCOMPARE(d.Text("TxtSimRate"), QString("101"));
   QCOMPARE(d.Announced(), (QStringList{"PlotShowWind", "FlagWindHeading", "PlotShowData", "UseTrueHeading",
                                        "DefaultDeviation", "TimeOffsetSign", "PlotShowText", "SimRate", "SimRate"}));
-  for (auto [key, text] : {std::pair{"PlotShowWind", "True"}, {"FlagWindHeading", "AWA"}, {"PlotShowData", "PT"},
-                           {"UseTrueHeading", "True"}, {"DefaultDeviation", "2.5"}, {"TimeOffsetSign", "1"},
-                           {"PlotShowText", "1"}, {"SimRate", "101"}})
+  for (auto [key, text] : {std::pair{"PlotShowWind", "True"},
+                           {"FlagWindHeading", "AWA"},
+                           {"PlotShowData", "PT"},
+                           {"UseTrueHeading", "True"},
+                           {"DefaultDeviation", "2.5"},
+                           {"TimeOffsetSign", "1"},
+                           {"PlotShowText", "1"},
+                           {"SimRate", "101"}})
     QCOMPARE(d.Stored(key), std::string(text));
 
   // The next start: a new session on the same file, and its dialog showing the same.
@@ -106,7 +111,8 @@ void SettingsDialogGeneralTest::FollowsTheSessionAndTheTrackKind() {
   QVERIFY(!d.Find("txtTimeOffset")->isEnabled());  // no logger clock in a .trc track
   QCOMPARE(d.Text("txtPltSpdHigh") + " " + d.Text("txtPltSpdLow"), QString("6.0 3.0"));  // derived by the pass
   // The plot's F4 and F5 change the settings through the session.
-  d.session.ChangeSetting(SettingKey::PlotShowWind, [](SettingsValues& v) { v.PlotShowWind = v.chkPlotShowWind = true; });
+  d.session.ChangeSetting(SettingKey::PlotShowWind,
+                          [](SettingsValues& v) { v.PlotShowWind = v.chkPlotShowWind = true; });
   d.session.ChangeSetting(SettingKey::PlotShowText, [](SettingsValues& v) { v.plotShowText = 3; });
   QVERIFY(d.Find<QCheckBox>("chkPlotShowWind")->isChecked());
   QCOMPARE(d.Find<QListWidget>("lstPlotShowText")->verticalScrollBar()->value(), 3);

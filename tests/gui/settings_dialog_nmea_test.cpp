@@ -29,8 +29,10 @@ void SettingsDialogNmeaTest::InstrumentsAndSentences() {
     const char* shown;
     const char* bar;
     int barValue;
-  } cases[] = {{"txtWindDir", "400", "40", "scrWindDir", 40}, {"txtDpt", "150", "100", "scrDpt", 100},
-               {"txtLogSpd", "x", "0", "scrLogSpd", 0},      {"txtHdgVar", "x", "0", nullptr, 0}};
+  } cases[] = {{"txtWindDir", "400", "40", "scrWindDir", 40},
+               {"txtDpt", "150", "100", "scrDpt", 100},
+               {"txtLogSpd", "x", "0", "scrLogSpd", 0},
+               {"txtHdgVar", "x", "0", nullptr, 0}};
   for (const auto& c : cases) {
     d.Type(c.box, c.typed);
     QCOMPARE(d.Text(c.box), QString(c.shown));
@@ -69,9 +71,13 @@ void SettingsDialogNmeaTest::OutputChoicesAreStored() {
   d.Click("chkNMEATrueWind");
   QCOMPARE(d.Announced(), (QStringList{"NMEAOutput", "NMEATcpPort", "NMEAOutput", "NMEAUdpTarget", "NMEAChecksumAll",
                                        "NMEATimeSource", "NMEAHeading", "NMEATrueWind"}));
-  for (auto [key, text] : {std::pair{"NMEAOutput", "UDP"}, {"NMEATcpPort", "10111"},
-                           {"NMEAUdpTarget", "192.168.1.255:2000"}, {"NMEAChecksumAll", "False"},
-                           {"NMEATimeSource", "track"}, {"NMEAHeading", "True"}, {"NMEATrueWind", "True"}})
+  for (auto [key, text] : {std::pair{"NMEAOutput", "UDP"},
+                           {"NMEATcpPort", "10111"},
+                           {"NMEAUdpTarget", "192.168.1.255:2000"},
+                           {"NMEAChecksumAll", "False"},
+                           {"NMEATimeSource", "track"},
+                           {"NMEAHeading", "True"},
+                           {"NMEATrueWind", "True"}})
     QCOMPARE(d.Stored(key), std::string(text));
   QCOMPARE(d.session.Link().Name(), std::string("udp://192.168.1.255:2000"));
 }

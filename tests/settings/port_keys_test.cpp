@@ -5,8 +5,8 @@
 namespace wl {
 namespace {
 
-const PortTexts kRecommended{"1",    "True", "2", "1024", "0", "0 - Text Mode", "True", "1024", "?",
-                             "1",    "True", "4800, n, 8, 1", "1"};
+const PortTexts kRecommended{"1", "True", "2",    "1024",          "0", "0 - Text Mode", "True", "1024",
+                             "?", "1",    "True", "4800, n, 8, 1", "1"};
 
 TEST(PortKeys, RecommendedSetShownAndTakenBack) {
   EXPECT_EQ(PortValueTexts("1", PortProperties{}), kRecommended);
@@ -57,8 +57,13 @@ TEST(PortKeys, ValuesThePortCannotTakeAreNamed) {
 }
 
 TEST(PortKeys, InputModeBoxRule) {
-  for (auto [typed, text] : {std::pair{"0", "0 - Text Mode"}, {"t", "0 - Text Mode"}, {"B", "1 - Binary Mode"},
-                             {"1", "1 - Binary Mode"}, {"2", "2"}, {"10", "10"}, {"", ""}})
+  for (auto [typed, text] : {std::pair{"0", "0 - Text Mode"},
+                             {"t", "0 - Text Mode"},
+                             {"B", "1 - Binary Mode"},
+                             {"1", "1 - Binary Mode"},
+                             {"2", "2"},
+                             {"10", "10"},
+                             {"", ""}})
     EXPECT_EQ(InputModeText(typed), text) << typed;
 }
 

@@ -167,7 +167,8 @@ TEST(SettingChecks, BoxTexts) {
   EXPECT_EQ(CheckWindAngles("1", "2", "1e30").values[2], 2147483646);
   for (auto [typed, text] : {std::pair{"1:30", "01:30:00"}, {" 23:59:59 ", "23:59:59"}, {"2:5:7", "02:05:07"}})
     EXPECT_EQ(TimeOffsetText(typed), text) << typed;
-  for (const char* typed : {"abc", "24:00", "1:60", "1", "1:30:00 x", ""}) EXPECT_EQ(TimeOffsetText(typed), std::nullopt);
+  for (const char* typed : {"abc", "24:00", "1:60", "1", "1:30:00 x", ""})
+    EXPECT_EQ(TimeOffsetText(typed), std::nullopt) << typed;
   for (auto [typed, top, text] : {std::tuple{"150", 100, "100"}, {"-3", 50, "0"}, {"x", 30, "0"}, {"12.5", 50, "12.5"}})
     EXPECT_EQ(CheckSimValue(typed, top), text) << typed;
   for (auto [typed, text] : {std::pair{"400", "40"}, {"360", "0"}, {"-30", "330"}, {"x", "0"}, {"89.5", "90"}})

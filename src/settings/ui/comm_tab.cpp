@@ -68,7 +68,8 @@ CommTab::CommTab(TrackSession& session, QWidget* parent)
 void CommTab::ListPorts() {
   QString tip = "A device path such as /dev/ttyUSB0, or n for the n-th serial port listed:";
   const std::vector<std::string> ports = session_.Link().ListedPorts();
-  for (size_t i = 0; i < ports.size(); ++i) tip += QString("\n%1 = %2").arg(i + 1).arg(QString::fromStdString(ports[i]));
+  for (size_t i = 0; i < ports.size(); ++i)
+    tip += QString("\n%1 = %2").arg(i + 1).arg(QString::fromStdString(ports[i]));
   if (ports.empty()) tip += "\nno serial port is listed";
   boxes_[0]->setToolTip(tip);
 }
@@ -107,7 +108,8 @@ void CommTab::LoadDefaults() {
 }
 
 void CommTab::SaveAsDefaults() {
-  for (size_t i = 0; i < kPortRows.size(); ++i) session_.StoreSetting(kPortRows[i].key, boxes_[i]->text().toStdString());
+  for (size_t i = 0; i < kPortRows.size(); ++i)
+    session_.StoreSetting(kPortRows[i].key, boxes_[i]->text().toStdString());
 }
 
 void CommTab::SetRecommended() {

@@ -22,9 +22,9 @@ namespace {
 const char* const kShowTextEntries[] = {" ", "All", "Nothing", "Tack & Wait", " "};
 
 constexpr SettingKey kAllKeys[] = {
-    SettingKey::PlotBlack,    SettingKey::PlotSpeedHigh,    SettingKey::PlotSpeedLow, SettingKey::PlotShowWind,
-    SettingKey::WAmin,        SettingKey::FlagWindHeading,  SettingKey::UseTrueHeading, SettingKey::DefaultDeviation,
-    SettingKey::TimeOffset,   SettingKey::TimeOffsetSign,   SettingKey::SimRate,      SettingKey::PlotShowText,
+    SettingKey::PlotBlack,    SettingKey::PlotSpeedHigh,   SettingKey::PlotSpeedLow,   SettingKey::PlotShowWind,
+    SettingKey::WAmin,        SettingKey::FlagWindHeading, SettingKey::UseTrueHeading, SettingKey::DefaultDeviation,
+    SettingKey::TimeOffset,   SettingKey::TimeOffsetSign,  SettingKey::SimRate,        SettingKey::PlotShowText,
     SettingKey::PlotShowData,
 };
 
@@ -44,8 +44,8 @@ GeneralTab::GeneralTab(TrackSession& session, QWidget* parent)
 void GeneralTab::CreatePlotControls() {
   chkPlotBlack_ = PlacedControl<QCheckBox>(this, "chkPlotBlack", "Plot on Black Background", 120, 360, 4200, 285);
 
-  auto* speed = PlacedControl<QGroupBox>(this, "fraPlotSpeed", "Plot - limits for speed color-scale", 120, 720,
-                                         4560, 780);
+  auto* speed =
+      PlacedControl<QGroupBox>(this, "fraPlotSpeed", "Plot - limits for speed color-scale", 120, 720, 4560, 780);
   PlacedControl<QLabel>(speed, "lblPltSpdHigh", "High", 120, 375, 600, 255);
   txtPltSpdHigh_ = PlacedControl<QLineEdit>(speed, "txtPltSpdHigh", "7.5", 720, 330, 855, 315);
   PlacedControl<QLabel>(speed, "lblPltSpdLow", "Low", 1800, 375, 600, 255);
@@ -55,8 +55,8 @@ void GeneralTab::CreatePlotControls() {
     new NumericInputBox(box, true, 1);
   }
 
-  auto* wind = PlacedControl<QGroupBox>(this, "Frame1", "Plot - wind plotting and vane-color-limits", 120, 1620,
-                                        4560, 1860);
+  auto* wind =
+      PlacedControl<QGroupBox>(this, "Frame1", "Plot - wind plotting and vane-color-limits", 120, 1620, 4560, 1860);
   chkPlotShowWind_ = PlacedControl<QCheckBox>(wind, "chkPlotShowWind", "Plot Wind", 120, 330, 1800, 285);
   chkPlotShowWind_->setChecked(true);
   chkPlotShowWind_->setToolTip("Plot Wind Vanes");
@@ -75,8 +75,7 @@ void GeneralTab::CreatePlotControls() {
 
   auto* data = PlacedControl<QGroupBox>(this, "frmPltSOGorSPD", "Show ui or point data on plot heading", 120, 3600,
                                         4560, 1080);
-  data->setToolTip(
-      "Show data averaged over ui (=Update Interval), or point-data (in Plot Header and Point Label)");
+  data->setToolTip("Show data averaged over ui (=Update Interval), or point-data (in Plot Header and Point Label)");
   optPltPT_ = PlacedControl<QRadioButton>(data, "optPltPT", "use point data", 120, 330, 4200, 285);
   optPltPT_->setToolTip("Use the data as recorded at this point");
   optPltUI_ = PlacedControl<QRadioButton>(data, "optPltUI", "use ui data", 120, 660, 4200, 285);
@@ -87,8 +86,8 @@ void GeneralTab::CreatePlotControls() {
 void GeneralTab::CreateTrackControls() {
   auto* heading = PlacedControl<QGroupBox>(this, "frmTrueCorr", "Correct Magnetic Deviation for .trt files", 4920,
                                            360, 4560, 1500);
-  optTrueHDG_ = PlacedControl<QRadioButton>(heading, "optTrueHDG", "Display True Heading for trt files", 120, 330,
-                                            4300, 285);
+  optTrueHDG_ =
+      PlacedControl<QRadioButton>(heading, "optTrueHDG", "Display True Heading for trt files", 120, 330, 4300, 285);
   optDevNone_ = PlacedControl<QRadioButton>(heading, "optDevNone", "Display HDG as recorded", 120, 660, 4300, 285);
   optDevNone_->setChecked(true);
   PlacedControl<QLabel>(heading, "Label20", "Deviation if none in file", 120, 1050, 2760, 255);
@@ -127,12 +126,14 @@ void GeneralTab::Connect() {
         key == SettingKey::PlotShowText)
       ShowValue(key);
   });
-  connect(chkPlotBlack_, &QCheckBox::toggled, this,
-          [this](bool on) { session_.ChangeSetting(SettingKey::PlotBlack, [&](SettingsValues& v) { v.plotBlack = on; }); });
+  connect(chkPlotBlack_, &QCheckBox::toggled, this, [this](bool on) {
+    session_.ChangeSetting(SettingKey::PlotBlack, [&](SettingsValues& v) { v.plotBlack = on; });
+  });
   new LeaveCheck(txtPltSpdLow_, [this] { return CheckSpeed(SpeedLimit::Low); });
   new LeaveCheck(txtPltSpdHigh_, [this] { return CheckSpeed(SpeedLimit::High); });
   connect(chkPlotShowWind_, &QCheckBox::clicked, this, [this](bool on) {
-    session_.ChangeSetting(SettingKey::PlotShowWind, [&](SettingsValues& v) { v.PlotShowWind = v.chkPlotShowWind = on; });
+    session_.ChangeSetting(SettingKey::PlotShowWind,
+                           [&](SettingsValues& v) { v.PlotShowWind = v.chkPlotShowWind = on; });
   });
   for (QLineEdit* box : txtWA_) new LeaveCheck(box, [this] { return ValidateWindAngles(); });
   connect(optWAT_, &QRadioButton::toggled, this, [this](bool twa) {
@@ -174,10 +175,10 @@ void GeneralTab::Connect() {
 
 void GeneralTab::ShowValue(SettingKey key) {
   const SettingsValues& v = session_.Settings();
-  const QSignalBlocker blockers[] = {QSignalBlocker(chkPlotBlack_), QSignalBlocker(chkPlotShowWind_),
-                                     QSignalBlocker(optWAT_), QSignalBlocker(optTrueHDG_),
-                                     QSignalBlocker(chkTimeOffsetSign_), QSignalBlocker(scrSimRate_),
-                                     QSignalBlocker(optPltUI_)};
+  const QSignalBlocker blockers[] = {
+      QSignalBlocker(chkPlotBlack_), QSignalBlocker(chkPlotShowWind_),   QSignalBlocker(optWAT_),
+      QSignalBlocker(optTrueHDG_),   QSignalBlocker(chkTimeOffsetSign_), QSignalBlocker(scrSimRate_),
+      QSignalBlocker(optPltUI_)};
   switch (key) {
     case SettingKey::PlotBlack: chkPlotBlack_->setChecked(v.plotBlack); break;
     case SettingKey::PlotSpeedHigh: txtPltSpdHigh_->setText(Text(v.txtPltSpdHigh)); break;
@@ -217,7 +218,8 @@ void GeneralTab::Activate() {
 bool GeneralTab::DialogShown() const { return window()->isVisible(); }
 
 void GeneralTab::ReloadNotice() {
-  if (DialogShown()) session_.Prompts().ShowMessage("This setting change only takes effect after reloading file", Icon::None);
+  if (DialogShown())
+    session_.Prompts().ShowMessage("This setting change only takes effect after reloading file", Icon::None);
 }
 
 bool GeneralTab::CheckSpeed(SpeedLimit which) {
@@ -233,8 +235,8 @@ bool GeneralTab::CheckSpeed(SpeedLimit which) {
 }
 
 bool GeneralTab::ValidateWindAngles() {
-  const WindAngles angles =
-      CheckWindAngles(txtWA_[0]->text().toStdString(), txtWA_[1]->text().toStdString(), txtWA_[2]->text().toStdString());
+  const WindAngles angles = CheckWindAngles(txtWA_[0]->text().toStdString(), txtWA_[1]->text().toStdString(),
+                                            txtWA_[2]->text().toStdString());
   for (int i = 0; i < 3; ++i) txtWA_[i]->setText(QString::number(angles.values[i]));
   if (angles.ordered) {
     session_.ChangeSettings({SettingKey::WAmin, SettingKey::WAmed, SettingKey::WAmax},
@@ -247,8 +249,8 @@ bool GeneralTab::ValidateWindAngles() {
 }
 
 void GeneralTab::CheckTimeOffset() {
-  const std::string text = TimeOffsetText(txtTimeOffset_->text().toStdString())
-                               .value_or(session_.StoredSetting(SettingKey::TimeOffset));
+  const std::string text =
+      TimeOffsetText(txtTimeOffset_->text().toStdString()).value_or(session_.StoredSetting(SettingKey::TimeOffset));
   txtTimeOffset_->setText(Text(text));
   // Tabbing through the box changes nothing, and re-opens nothing.
   if (text == session_.Settings().txtTimeOffset) return;

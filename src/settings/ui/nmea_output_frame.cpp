@@ -30,9 +30,9 @@ NmeaOutputFrame::NmeaOutputFrame(TrackSession& session, QWidget* parent)
   txtUdpTarget_ = PlacedControl<QLineEdit>(this, "txtNMEAUdpTarget", "", 1440, 1170, 2880, 315);
   txtUdpTarget_->setToolTip("HOST:PORT the datagrams go to; a broadcast address reaches every listener");
 
-  chkChecksumAll_ = AddChoice("chkNMEAChecksumAll", "Checksum on every sentence",
-                              "Clear: only the $GP sentences carry a checksum", 1650, SettingKey::NMEAChecksumAll,
-                              [](SettingsValues& v, bool on) { v.checksumAll = on; });
+  chkChecksumAll_ =
+      AddChoice("chkNMEAChecksumAll", "Checksum on every sentence", "Clear: only the $GP sentences carry a checksum",
+                1650, SettingKey::NMEAChecksumAll, [](SettingsValues& v, bool on) { v.checksumAll = on; });
   chkTimeSource_ = AddChoice("chkNMEATimeSource", "Time from the track",
                              "The sentence time: the point's recorded UTC time; clear: the computer's clock in UTC",
                              1980, SettingKey::NMEATimeSource, [](SettingsValues& v, bool on) {
@@ -95,9 +95,10 @@ bool NmeaOutputFrame::CheckTcpPort() {
 bool NmeaOutputFrame::CheckUdpTarget() {
   const std::string target = txtUdpTarget_->text().trimmed().toStdString();
   if (!IsUdpTarget(target)) {
-    session_.Prompts().ShowMessage("The UDP target must be HOST:PORT with a port from 1 to 65535, such as "
-                                   "127.0.0.1:10110",
-                                   Icon::None);
+    session_.Prompts().ShowMessage(
+        "The UDP target must be HOST:PORT with a port from 1 to 65535, such as "
+        "127.0.0.1:10110",
+        Icon::None);
     return false;
   }
   if (target != session_.Settings().nmeaUdpTarget)

@@ -42,7 +42,8 @@ QCheckBox* NmeaTab::AddSwitch(const char* name, const char* caption, int top, in
 }
 
 void NmeaTab::CreateSentenceChoices() {
-  chkNMEAout_ = AddSwitch("chkNMEAout", "Enable NMEA output", 360, 4560, SettingKey::NMEAOut, &SettingsValues::nmeaOut);
+  chkNMEAout_ =
+      AddSwitch("chkNMEAout", "Enable NMEA output", 360, 4560, SettingKey::NMEAOut, &SettingsValues::nmeaOut);
   AddSwitch("chkVHW", "Simulate Water speed and Heading (VHW)", 690, 4800, SettingKey::VHW, &SettingsValues::vhw);
   AddSwitch("chkWind", "Simulate Wind", 1140, 1920, SettingKey::Wind, &SettingsValues::wind);
   auto* wind = PlacedControl<QGroupBox>(this, "frWind", "NMEA Message", 2160, 960, 2760, 600);
@@ -80,8 +81,10 @@ void NmeaTab::ChooseWindSentence() {
 
 void NmeaTab::CreateInstruments() {
   PlacedControl<QLabel>(this, "Label16", "var %", kVarLeft, RowTop(0) - 330, 735, 255);
-  const char* labels[][2] = {{"Label14", "Abs Direction 0-360 deg"}, {"Label15", "Abs Speed 0-50 knts"},
-                             {"Label17", "Heading 0-360 deg"},       {"Label18", "Speed Log Knots"},
+  const char* labels[][2] = {{"Label14", "Abs Direction 0-360 deg"},
+                             {"Label15", "Abs Speed 0-50 knts"},
+                             {"Label17", "Heading 0-360 deg"},
+                             {"Label18", "Speed Log Knots"},
                              {"lblDpt", "Depth 0-100 m"}};
   for (int row = 0; row < 5; ++row)
     PlacedControl<QLabel>(this, labels[row][0], labels[row][1], 120, RowTop(row) + 30, 2460, 255);
@@ -106,7 +109,8 @@ void NmeaTab::AddInstrument(int row, const char* name, const char* barName, int 
   connect(bar, &TopHighBar::ValueChanged, box, [box](int value) { box->setText(QString::number(value)); });
   connect(box, &QLineEdit::textChanged, this, [this, box, bar, top, key, field](const QString& typed) {
     const bool direction = key == SettingKey::WindDir;
-    const std::string text = direction ? CheckWindDirection(typed.toStdString()) : CheckSimValue(typed.toStdString(), top);
+    const std::string text =
+        direction ? CheckWindDirection(typed.toStdString()) : CheckSimValue(typed.toStdString(), top);
     if (text != typed.toStdString()) {
       box->setText(QString::fromStdString(text));  // checks once more, and finds it right
       return;
