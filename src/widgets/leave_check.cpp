@@ -20,6 +20,10 @@ LeaveCheck::LeaveCheck(QLineEdit* box, std::function<bool()> check)
   box->installEventFilter(this);
 }
 
+LeaveCheck::~LeaveCheck() {
+  if (refusedBox == box_) refusedBox = nullptr;  // gone before the focus came back
+}
+
 bool LeaveCheck::eventFilter(QObject* watched, QEvent* event) {
   if (refusedBox == box_) {
     // The press that moved the focus arrives after the refusal; it is not for its target.

@@ -15,6 +15,7 @@ class LeaveCheck : public QObject {
  public:
   // check tells whether the box may be left; the box owns the binding.
   LeaveCheck(QLineEdit* box, std::function<bool()> check);
+  ~LeaveCheck() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
