@@ -8,6 +8,7 @@
 #include "nav/tack_detection.h"
 #include "nav/ui/tack_list_window.h"
 #include "session/track_session.h"
+#include "settings/ui/settings_dialog.h"
 #include "widgets/twips.h"
 
 namespace wl {
@@ -24,7 +25,8 @@ SessionStart StartOnThisScreen(bool repairHeading) {
 
 GuiApp::GuiApp(SettingsStore& settings, UiPrompts& prompts, bool repairHeading)
     : session_(std::make_unique<TrackSession>(settings, prompts, StartOnThisScreen(repairHeading))),
-      main_(std::make_unique<MainWindow>(*session_)) {
+      main_(std::make_unique<MainWindow>(*session_)),
+      settings_(std::make_unique<SettingsDialog>(*session_)) {
   connect(main_.get(), &MainWindow::PlotRequested, this, &GuiApp::ShowPlot);
   connect(main_.get(), &MainWindow::TackListRequested, this, &GuiApp::ShowTackList);
   connect(main_.get(), &MainWindow::SettingsRequested, this, &GuiApp::ShowSettings);
@@ -44,7 +46,9 @@ void GuiApp::ShowTackList() {
 }
 
 void GuiApp::ShowSettings() {
-  session_->Prompts().ShowMessage("The settings dialog is not available yet", Icon::Information);
+  settings_->show();
+  settings_->raise();
+  settings_->activateWindow();
 }
 
 void GuiApp::ShowFolderList() {

@@ -8,6 +8,7 @@ namespace wl {
 
 class FolderListWindow;
 class MainWindow;
+class SettingsDialog;
 class SettingsStore;
 class TrackSession;
 class UiPrompts;
@@ -30,6 +31,7 @@ class GuiApp : public QObject {
 
   std::unique_ptr<TrackSession> session_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<SettingsDialog> settings_;  // made hidden at start, kept for the run
   FolderListWindow* folderList_ = nullptr;  // made when first asked for, kept for the run
 };
 

@@ -185,7 +185,6 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   h.prompts.ExpectMessage(
       "in trt files, lines starting with \"/*\" are treated as comments;\r\nthis file has no comments");
   h.Click("cmdShowComments");
-  h.prompts.ExpectMessage("The settings dialog is not available yet");
   h.Click("cmdCOMSet");
 
   QTemporaryDir dir;
