@@ -23,7 +23,8 @@ TrackSession::TrackSession(SettingsStore& settingsStore, UiPrompts& prompts, con
   if (!settingsStore_.LoadError().empty()) prompts_.ShowMessage(settingsStore_.LoadError(), Icon::Exclamation);
   settings_ = LoadSettingsValues(settingsStore_, start.screenWidth, start.screenHeight,
                                  [this](SettingKey key, std::string_view text) { StoreSetting(key, text); });
-  Process();
+  // The empty track derives no speed scale: the boxes keep their texts until a track is read.
+  ProcessTrackRecs(*store_, *processed_, {settings_.tackAngle, true});
   history_.Reset();
   link_ = std::make_unique<NmeaLink>(*this);
 }
