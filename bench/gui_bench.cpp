@@ -27,6 +27,8 @@ class BenchPrompts : public wl::UiPrompts {
   std::string file;
   void ShowMessage(const std::string&, wl::Icon) override {}
   bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
+  bool AskToStop(const std::string&, wl::Icon) override { return false; }
+  std::optional<std::string> AskWholeNumber(const std::string&, int32_t) override { return std::nullopt; }
   std::optional<wl::FileDialogChoice> ChooseFile(const wl::FileDialogRequest& r) override {
     return wl::FileDialogChoice{file, r.filterIndex};
   }

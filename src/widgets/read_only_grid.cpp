@@ -6,12 +6,15 @@
 #include <algorithm>
 
 #include "widgets/grid_style.h"
+#include "widgets/twips.h"
 
 namespace wl {
 
 namespace {
 
 constexpr int kRowHeightTwips = 240;
+// Enough rows to meet the widest texts of a column of numbers without measuring 20001 of them.
+constexpr int kSampledRows = 48;
 
 }  // namespace
 
@@ -49,6 +52,26 @@ void ReadOnlyGrid::SelectBlock(const CellBlock& block) {
   selectionModel()->setCurrentIndex(from, QItemSelectionModel::NoUpdate);
   selectionModel()->select(QItemSelection(from, model()->index(block.bottom, block.right)),
                            QItemSelectionModel::ClearAndSelect);
+}
+
+int ReadOnlyGrid::TextWidth(int col) const {
+  int width = horizontalHeader()->sectionSizeHint(col);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const int gridLine = showGrid() ? 1 : 0;
+  auto measure = [&](int row) {
+    const QModelIndex index = model()->index(row, col);
+    width = std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width() + gridLine);
+  };
+  const int rows = model()->rowCount();
+  for (int row = 0; row < rows; row += std::max(1, rows / kSampledRows)) measure(row);
+  if (rows > 0) measure(rows - 1);
+  return width;
+}
+
+void ReadOnlyGrid::SetColumnWidths(const std::function<int32_t(int col)>& twips) {
+  for (int col = 0; col < model()->columnCount(); ++col)
+    setColumnWidth(col, std::max(TwipsToPx(twips(col), this), TextWidth(col)));
 }
 
 void ReadOnlyGrid::ShowMenu(bool, const QPoint& globalPos) { menu_->popup(globalPos); }

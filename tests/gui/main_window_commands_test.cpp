@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QUrl>
 #include <QtTest>
 
@@ -18,24 +17,17 @@ namespace {
 
 const std::string kSaveFirst = "Data has changed, do you want to save first";
 
-QByteArray ReadAll(const std::string& path) {
-  QFile f(QString::fromStdString(path));
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString Label(WindowHarness& h, const char* name) { return h.Find<QLabel>(name)->text(); }
 bool Enabled(WindowHarness& h, const char* name) { return h.Find<QPushButton>(name)->isEnabled(); }
 
 // Clicks the button and closes the modal window it opens: "objectName|start of its text".
 QString ModalWindowOf(WindowHarness& h, const char* button, QWidget** seen = nullptr) {
   QString name;
-  QTimer::singleShot(0, [&] {
-    if (QWidget* w = QApplication::activeModalWidget()) {
-      name = w->objectName();
-      if (seen) *seen = w;
-      if (auto* box = w->findChild<QPlainTextEdit*>("txtBox")) name += "|" + box->toPlainText().left(20);
-      w->close();
-    }
+  OnNextModal([&](QWidget* w) {
+    name = w->objectName();
+    if (seen) *seen = w;
+    if (auto* box = w->findChild<QPlainTextEdit*>("txtBox")) name += "|" + box->toPlainText().left(20);
+    w->close();
   });
   h.Click(button);
   return name;
@@ -51,6 +43,13 @@ void Drop(QWidget& window, const std::string& file) {
   QCoreApplication::processEvents();
 }
 
+// A copy of a sample in dir, for commands that change or delete their file.
+std::string CopyOf(const QTemporaryDir& dir, const char* sample) {
+  const QString copy = dir.filePath(sample);
+  QFile::copy(QString::fromStdString(SamplePath(sample)), copy);
+  return copy.toStdString();
+}
+
 }  // namespace
 
 class MainWindowCommandsTest : public QObject {
@@ -60,8 +59,9 @@ class MainWindowCommandsTest : public QObject {
   void OpenShowsTheFileAndRemembersTheDialog();
   void OpenAndDropAskToSaveFirst();
   void DeleteAndInsertActOnTheSelectedRows();
-  void SaveWritesAllPointsOrTackPointsOnly();
-  void UndoRedoAndClose();
+  void SaveStartsAtTheTrackAndWritesWhatOpensAgain();
+  void ThinTrackIsOneUndoableEdit();
+  void DenseLogIsToldUnderTheTable();
   void ButtonsReachTheirCommandsAndWindows();
 };
 
@@ -69,22 +69,24 @@ void MainWindowCommandsTest::OpenShowsTheFileAndRemembersTheDialog() {
   WindowHarness h;
   const std::string file = SamplePath("zigzag.trt");
   h.Open(file);
-  QCOMPARE(h.prompts.asked.front().file.initialName, std::string());
   QCOMPARE(h.Rows(), 300);
   QCOMPARE(Label(h, "Inputfilenaam"), QString::fromStdString(file));
+  QCOMPARE(h.window().windowTitle(), QString("Wakeline  V" WAKELINE_VERSION " - zigzag.trt"));
   for (const char* b : {"cmdPlot", "CmdShowTack", "CommandSave", "cmdDelFile", "cmdShowComments"})
     QVERIFY2(Enabled(h, b), b);
-  QCOMPARE(h.Stored("FileOpen", "LastFile"), file);
-  QCOMPARE(h.Stored("FileOpen", "LastExt"), std::string("1"));
 
   // The next start's dialog begins at the filter and file last chosen.
-  h.session().StoreSetting(SettingKey::LastExt, "2");
+  h.Restart();
+  h.prompts.ExpectFile("Open first file", std::nullopt);
+  h.Click("CommandOpenInput");
+  QCOMPARE(h.prompts.asked.back().file.filterIndex, 1);
+  QCOMPARE(h.prompts.asked.back().file.initialName, file);
+  h.prompts.ExpectFile("Open first file", file, 2);
+  h.Click("CommandOpenInput");
   h.Restart();
   h.prompts.ExpectFile("Open first file", std::nullopt);
   h.Click("CommandOpenInput");
   QCOMPARE(h.prompts.asked.back().file.filterIndex, 2);
-  QCOMPARE(h.prompts.asked.back().file.initialName, file);
-  QCOMPARE(h.Rows(), 1);
 }
 
 void MainWindowCommandsTest::OpenAndDropAskToSaveFirst() {
@@ -116,11 +118,10 @@ void MainWindowCommandsTest::DeleteAndInsertActOnTheSelectedRows() {
   h.ClickRow(2, Qt::ShiftModifier);  // selected upwards
   h.prompts.ExpectQuestion("Delete 3 Track Points, starting at 2", true);
   h.EditAction("mnuTRCDeleteTP")->trigger();
-  QCOMPARE(h.Rows(), 297);
   QCOMPARE(h.Cell(2, 1), QString("20210612 09:30:50"));
-  QCOMPARE(h.Grid()->CurrentRow(), 2);
   QCOMPARE(h.Grid()->SelectionEndRow(), 2);
   QCOMPARE(h.Grid()->highlight(), TrackTableView::Highlight::Always);
+  QVERIFY(h.window().windowTitle().endsWith(" - zigzag.trc *"));
   h.Key(Qt::Key_End);
   h.prompts.ExpectQuestion("Delete Track Point 296", true);
   h.Key(Qt::Key_Delete);
@@ -133,50 +134,110 @@ void MainWindowCommandsTest::DeleteAndInsertActOnTheSelectedRows() {
   QCOMPARE(h.Cell(296, 1), QString("20210612 09:30:00"));
 }
 
-void MainWindowCommandsTest::SaveWritesAllPointsOrTackPointsOnly() {
+void MainWindowCommandsTest::SaveStartsAtTheTrackAndWritesWhatOpensAgain() {
   WindowHarness h;
+  h.ShowActive();
   QTemporaryDir dir;
-  const std::string all = dir.filePath("all.trc").toStdString();
-  h.Open(SamplePath("zigzag.trc"));
-  h.Save(all);
-  QCOMPARE(ReadAll(all), ReadAll(SamplePath("zigzag.trc")));
-  QCOMPARE(Label(h, "Outputfilenaam"), QString::fromStdString(all));
-  QCOMPARE(Label(h, "Inputfilenaam"), QString::fromStdString(all));
+  const std::string race = CopyOf(dir, "zigzag.trt"), named = dir.filePath("named").toStdString();
+  const std::string noComments = "writing track file does not write comment lines (yet)!";
+  h.Open(race);
+  h.prompts.ExpectFile("Save file", named);  // no extension: the track's kind
+  h.prompts.ExpectMessage(noComments);
+  QTest::keyClick(&h.window(), Qt::Key_S, Qt::ControlModifier);
+  const FileDialogRequest& start = h.prompts.asked[h.prompts.asked.size() - 2].file;
+  QCOMPARE(start.filterIndex, 2);
+  QCOMPARE(start.initialName, race);
+  QCOMPARE(Label(h, "Outputfilenaam"), QString::fromStdString(named + ".trt"));
+  QCOMPARE(h.Stored("FileOpen", "LastFile"), named + ".trt");
+  h.prompts.ExpectFile("Save file", named, 1);  // the TRC filter chosen
+  h.prompts.ExpectMessage(noComments);
+  h.prompts.ExpectMessage(
+      "Saving a .trt file as .trc does not store all data and changes CT to UTC by subtracting 2 hours");
+  h.Click("CommandSave");
+  QCOMPARE(QFile(QString::fromStdString(named + ".trc")).size(), 300 * 30);
+  h.Open(named + ".trt");
+  QCOMPARE(h.Rows(), 300);
 
+  // The extension comes before the overwrite question, which asks about the file that exists.
   QTest::mouseClick(h.Find<QRadioButton>("OptionTrackWpts"), Qt::LeftButton);
-  const std::string tacks = dir.filePath("tacks.trc").toStdString();
-  h.Save(tacks);
-  QCOMPARE(ReadAll(tacks).size(), 9 * 30);  // the nine tack points' records
-
-  h.prompts.ExpectFile("Save file", all);
-  h.prompts.ExpectQuestion(all + " exists, do you want to overwite ?", false);
+  h.prompts.ExpectFile("Save file", named);
+  h.prompts.ExpectQuestion(named + ".trt exists, do you want to overwite ?", false);
   h.prompts.ExpectMessage("file not saved");
   h.Click("CommandSave");
-  const ScriptedUiPrompts::Asked& overwrite = h.prompts.asked[h.prompts.asked.size() - 2];
-  QCOMPARE(overwrite.icon, Icon::Exclamation);
-  QVERIFY(overwrite.defaultNo);
-  QCOMPARE(Label(h, "Outputfilenaam"), QString::fromStdString(tacks));
+  QVERIFY(h.prompts.asked[h.prompts.asked.size() - 2].defaultNo);
+  h.prompts.ExpectFile("Save file", named);
+  h.prompts.ExpectQuestion(named + ".trt exists, do you want to overwite ?", true);
+  h.Click("CommandSave");
+  QFile tacks(QString::fromStdString(named + ".trt"));
+  QVERIFY(tacks.open(QIODevice::ReadOnly));
+  QCOMPARE(tacks.readAll().count("\r\n"), 9);  // the nine tack points' lines
 }
 
-void MainWindowCommandsTest::UndoRedoAndClose() {
+void MainWindowCommandsTest::ThinTrackIsOneUndoableEdit() {
   WindowHarness h;
   h.ShowActive();
   h.Open(SamplePath("zigzag.trt"));
-  h.ClickRow(10);
-  h.prompts.ExpectQuestion("Delete Track Point 10", true);
-  h.Key(Qt::Key_Delete);
+  const std::string ask = "Thin Track: keep one point every how many seconds? (1 to 3600)";
+  h.prompts.ExpectNumber(ask, "0");
+  h.prompts.ExpectMessage("The interval must be a whole number of seconds from 1 to 3600, not \"0\"");
+  h.EditAction("mnuTRCThin")->trigger();
+  QCOMPARE(h.prompts.asked[h.prompts.asked.size() - 2].initial, std::string("10"));
+  h.prompts.ExpectNumber(ask, "10");
+  h.prompts.ExpectMessage("Thinning to one point every 10 s leaves all 300 points: nothing to thin");
+  h.EditAction("mnuTRCThin")->trigger();
+  h.prompts.ExpectNumber(ask, "30");
+  h.prompts.ExpectQuestion("Thinning to one point every 30 s leaves 101 of 300 points. Thin the track?", false);
+  h.EditAction("mnuTRCThin")->trigger();
+  QVERIFY(!h.Changed());
+  h.prompts.ExpectNumber(ask, "30");
+  h.prompts.ExpectQuestion("Thinning to one point every 30 s leaves 101 of 300 points. Thin the track?", true);
+  h.EditAction("mnuTRCThin")->trigger();
+  QCOMPARE(h.Rows(), 101);
+  QCOMPARE(h.Cell(1, 1), QString("20210612 09:30:30"));
+  QVERIFY(h.Changed());
+
   h.Key(Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(h.Rows(), 300);
   QVERIFY(!h.Changed());
   h.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  QCOMPARE(h.Rows(), 299);
-
+  QCOMPARE(h.Rows(), 101);
   const std::string quit = "Data have changed, do you want to quit without saving ?";
   h.prompts.ExpectQuestion(quit, false);
   QVERIFY(!h.window().close());
-  QVERIFY(h.window().isVisible());
+  QVERIFY(h.prompts.asked.back().defaultNo);
   h.prompts.ExpectQuestion(quit, true);
   QVERIFY(h.window().close());
+}
+
+void MainWindowCommandsTest::DenseLogIsToldUnderTheTable() {
+  // A log every second that turns every fourth point: the tack rule fires on most of them.
+  QTemporaryDir dir;
+  const QString dense = dir.filePath("dense.trt");
+  QFile f(dense);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  double lat = 54.3, lon = 10.1;
+  for (int i = 0; i < 120; ++i) {
+    const bool east = (i / 4) % 2;
+    lat += 0.00002;
+    lon += east ? 0.00003 : -0.00003;
+    f.write(QString::asprintf("20210612 09:%02d:%02d,%.6f,%.6f,5.7,%.3f,0,0,9.5,0,0,0,0,0,0,0,5.7\r\n", i / 60,
+                              i % 60, lat, lon, east ? 0.785 : 5.498)
+                .toLatin1());
+  }
+  f.close();
+  WindowHarness h;
+  h.ShowActive();
+  auto* hint = h.Find<QLabel>("lblStatus");
+  h.Open(SamplePath("zigzag.trt"));
+  QVERIFY(hint->isHidden());
+  h.Open(dense.toStdString());
+  QVERIFY(hint->isVisible());
+  QCOMPARE(hint->text(), QString("Dense log: Thin Track... (right-click the table) shows the manoeuvres"));
+  QCOMPARE(h.Grid()->geometry().bottom() + 1, hint->geometry().top());
+  h.prompts.ExpectNumber("Thin Track: keep one point every how many seconds? (1 to 3600)", "10");
+  h.prompts.ExpectQuestion("Thinning to one point every 10 s leaves 13 of 120 points. Thin the track?", true);
+  h.EditAction("mnuTRCThin")->trigger();
+  QVERIFY(hint->isHidden());
 }
 
 void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
@@ -189,8 +250,7 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   h.Click("cmdCOMSet");
 
   QTemporaryDir dir;
-  const std::string copy = dir.filePath("copy.trt").toStdString();
-  QVERIFY(QFile::copy(QString::fromStdString(SamplePath("zigzag.trt")), QString::fromStdString(copy)));
+  const std::string copy = CopyOf(dir, "zigzag.trt");
   h.Open(copy);
   QCOMPARE(ModalWindowOf(h, "cmdShowComments"), QString("frmDisplText|---- /* Sample track"));
   QCOMPARE(ModalWindowOf(h, "CmdShowTack"), QString("frmTackData"));
@@ -203,6 +263,7 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
 
   h.prompts.ExpectQuestion("Permanently Delete " + copy, false);
   h.Click("cmdDelFile");
+  QVERIFY(h.prompts.asked.back().defaultNo);
   QVERIFY(QFile::exists(QString::fromStdString(copy)));
   h.prompts.ExpectQuestion("Permanently Delete " + copy, true);
   h.Click("cmdDelFile");
@@ -212,6 +273,8 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   h.prompts.ExpectFile("Open first file", std::nullopt);
   h.Click("CommandOpenInput");  // even a cancelled Open sets the file buttons by the track's kind
   QVERIFY(Enabled(h, "cmdDelFile"));
+  h.Click("cmdDelFile");  // the file went behind the program's back: nothing asked
+  QVERIFY(!Enabled(h, "cmdDelFile"));
 }
 
 }  // namespace wl::test

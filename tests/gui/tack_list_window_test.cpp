@@ -1,4 +1,5 @@
-// The tack list window over the session's processed track: its menu selects and copies.
+// The tack list window over the session's processed track: its menu selects and copies, its heads
+// show whole, and a double-click takes the main table to a leg.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QtTest>
@@ -30,12 +31,14 @@ class TackListWindowTest : public QObject {
  private slots:
   void SelectAllThenCopyGivesHeadsAndEveryLeg();
   void CopyOfTheCurrentCellOnly();
+  void DoubleClickChoosesTheLegsFirstPoint();
 };
 
 void TackListWindowTest::SelectAllThenCopyGivesHeadsAndEveryLeg() {
   Shown s("zigzag.trt");
   QCOMPARE(s.window->windowTitle(), QString("Tack Data List"));
-  QVERIFY(s.Menu("mnuSelectAll"));
+  QVERIFY(RowWhole(s.grid, 0));
+  QVERIFY(TriggerGridMenu(s.grid, "mnuSelectAll", true));
   QVERIFY(s.Menu("mnuCopy"));
   const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n");
   QCOMPARE(lines.size(), 10);  // the head line and nine legs, no line end after the last
@@ -58,6 +61,25 @@ void TackListWindowTest::CopyOfTheCurrentCellOnly() {
   QCOMPARE(QGuiApplication::clipboard()->text(),
            QString("Date and Time (UTC)\tEndTime\ttackTIME: \ttackDIST: \tTraveled: \tavHDG:    \ttackCOG:  \t"
                    "tackSOG: \ttack Angle: \r\n289"));
+}
+
+void TackListWindowTest::DoubleClickChoosesTheLegsFirstPoint() {
+  WindowHarness h;
+  h.ShowActive();
+  h.Open(SamplePath("zigzag.trc"));
+  bool closed = false;
+  OnNextModal([&](QWidget* list) {
+    auto* grid = list->findChild<ReadOnlyGrid*>("MSFGTackData");
+    const QPoint leg = grid->visualRect(grid->model()->index(1, 3)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, leg);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, leg);
+    closed = !list->isVisible();
+    list->close();
+  });
+  h.Click("CmdShowTack");
+  QVERIFY(closed);
+  QCOMPARE(h.Grid()->CurrentRow(), 34);  // the second leg, from 09:35:40
+  QCOMPARE(h.Grid()->highlight(), TrackTableView::Highlight::Always);
 }
 
 }  // namespace wl::test
