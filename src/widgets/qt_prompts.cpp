@@ -48,7 +48,9 @@ bool QtPrompts::Ask(const std::string& text, Icon icon, bool defaultYes, bool es
   return box.exec() == QMessageBox::Yes;
 }
 
-bool QtPrompts::AskYesNo(const std::string& text, Icon icon, bool defaultNo) { return Ask(text, icon, !defaultNo, false); }
+bool QtPrompts::AskYesNo(const std::string& text, Icon icon, bool defaultNo) {
+  return Ask(text, icon, !defaultNo, false);
+}
 
 bool QtPrompts::AskToStop(const std::string& text, Icon icon) { return Ask(text, icon, true, true); }
 
