@@ -76,6 +76,7 @@ void MainWindowLayoutTest::GeometryIsStoredAtCloseAndRestoredOnAScreen() {
   QCOMPARE(h.window().geometry(), QRect(40, 50, 790, 500));
 
   // Minimised, the window keeps what was stored.
+  h.window().move(60, 70);
   h.window().showMinimized();
   QVERIFY(h.window().close());
   QCOMPARE(std::stod(h.Stored("Settings", "MainLeft")), PxToTwips(40, &h.window()));
