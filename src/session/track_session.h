@@ -27,6 +27,8 @@ struct SessionStart {
   bool repairHeading = false;               // the heading repair of .trt files
 };
 
+class NmeaLink;
+
 class TrackSession : public QObject {
   Q_OBJECT
 
@@ -49,6 +51,8 @@ class TrackSession : public QObject {
   // The last pass found a dense log: points a second or two apart, and the tack rule firing on
   // their GPS noise.
   bool DenseLog() const { return denseLog_; }
+  // Where the replay's sentences go, as the settings choose.
+  NmeaLink& Link() { return *link_; }
 
   // The commands. Those that return bool tell whether they changed the track (or the file).
   // Open: the "save first" question, the file dialog, the read.
@@ -126,6 +130,7 @@ class TrackSession : public QObject {
   int32_t cursor_ = 0;
   bool denseLog_ = false;
   std::string shownSettingsError_;  // the last failed settings write the user was told of
+  std::unique_ptr<NmeaLink> link_;  // last: it follows the session's signals
 };
 
 }  // namespace wl
