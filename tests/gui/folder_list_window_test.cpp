@@ -37,7 +37,6 @@ struct Fixture : SessionFixture {
     return rows.join(", ");
   }
   void Click(const char* name) { QTest::mouseClick(window->findChild<QAbstractButton*>(name), Qt::LeftButton); }
-  bool Menu(const char* action) { return TriggerGridMenu(grid, action); }
 
   std::unique_ptr<FolderListWindow> window;
   ReadOnlyGrid* grid;
@@ -62,15 +61,12 @@ void FolderListWindowTest::ListsTheLastFilesFolderSortedWithProgressAndSummary()
   PaintedTexts rows(f.grid->viewport(), [&] { return QString::number(f.grid->model()->rowCount()); });
   f.window->show();
   QTRY_COMPARE(f.grid->model()->rowCount(), 4);
-  // The window writes numbers as the user's locale does; the copy keeps its points.
+  // The window writes numbers as the user's locale does.
   QCOMPARE(f.Rows(), QString("a.TRC 4,628277 300, B.trc 36,58233 40, c.trt 4,628277 300, d.trt 0 1"));
   QCOMPARE(f.label->text(), QString::fromStdString(f.Folder()) + "\n4 files, total distance 45,83888");
   QCOMPARE(painted.texts.mid(painted.texts.indexOf("25%"), 4), (QStringList{"25%", "50%", "75%", "100%"}));
   QCOMPARE(rows.texts.mid(rows.texts.indexOf("1"), 4), (QStringList{"1", "2", "3", "4"}));  // as each file is read
   QVERIFY(f.grid->selectionModel()->isRowSelected(0, {}));
-  f.Click("cmdCopyAll");
-  QVERIFY(QGuiApplication::clipboard()->text().endsWith("       4.6\ta.TRC\r\n      36.6\tB.trc\r\n"
-                                                        "       4.6\tc.trt\r\n       0.0\td.trt\r\n"));
 }
 
 void FolderListWindowTest::TypeOptionsAndCopies() {
@@ -86,7 +82,7 @@ void FolderListWindowTest::TypeOptionsAndCopies() {
   f.Click("cmdCopyAll");
   QCOMPARE(QGuiApplication::clipboard()->text(), head + "       4.6\ta.TRC\r\n      36.6\tB.trc\r\n");
   QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, f.grid->visualRect(f.grid->model()->index(1, 0)).center());
-  QVERIFY(f.Menu("mnuCopy"));
+  QVERIFY(TriggerGridMenu(f.grid, "mnuCopy"));
   QCOMPARE(QGuiApplication::clipboard()->text(), head + "      36.6\tB.trc\r\n");
   QVERIFY(TriggerGridMenu(f.grid, "MnuSelAll", true));
   QCOMPARE(f.grid->selectionModel()->selectedRows().size(), 2);
@@ -95,7 +91,6 @@ void FolderListWindowTest::TypeOptionsAndCopies() {
   QGuiApplication::clipboard()->setText("kept");
   f.prompts.ExpectFolder(f.dir.filePath("empty").toStdString());
   f.Click("cmdBrowseFolder");
-  QCOMPARE(f.label->text(), f.dir.filePath("empty") + "\nNo files of selected type in this directory");
   f.Click("cmdCopyAll");
   QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));
 }

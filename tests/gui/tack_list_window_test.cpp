@@ -19,7 +19,6 @@ struct Shown : SessionFixture {
     window->show();
     grid = window->findChild<ReadOnlyGrid*>("MSFGTackData");
   }
-  bool Menu(const char* action) { return TriggerGridMenu(grid, action); }
   std::unique_ptr<TackListWindow> window;
   ReadOnlyGrid* grid;
 };
@@ -39,7 +38,7 @@ void TackListWindowTest::SelectAllThenCopyGivesHeadsAndEveryLeg() {
   QCOMPARE(s.window->windowTitle(), QString("Tack Data List"));
   QVERIFY(RowWhole(s.grid, 0));
   QVERIFY(TriggerGridMenu(s.grid, "mnuSelectAll", true));
-  QVERIFY(s.Menu("mnuCopy"));
+  QVERIFY(TriggerGridMenu(s.grid, "mnuCopy"));
   const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n");
   QCOMPARE(lines.size(), 10);  // the head line and nine legs, no line end after the last
   QCOMPARE(lines[0],
@@ -49,7 +48,7 @@ void TackListWindowTest::SelectAllThenCopyGivesHeadsAndEveryLeg() {
 
   // One point: the empty row of a cleared grid, which select all leaves unselected.
   Shown one("one_point.trt");
-  QVERIFY(one.Menu("mnuSelectAll"));
+  QVERIFY(TriggerGridMenu(one.grid, "mnuSelectAll"));
   QVERIFY(one.grid->selectionModel()->selectedIndexes().isEmpty());
 }
 
@@ -57,7 +56,7 @@ void TackListWindowTest::CopyOfTheCurrentCellOnly() {
   Shown s("zigzag.trc");
   s.grid->selectionModel()->setCurrentIndex(s.grid->model()->index(1, 6), QItemSelectionModel::NoUpdate);
   s.grid->clearSelection();
-  QVERIFY(s.Menu("mnuCopy"));
+  QVERIFY(TriggerGridMenu(s.grid, "mnuCopy"));
   QCOMPARE(QGuiApplication::clipboard()->text(),
            QString("Date and Time (UTC)\tEndTime\ttackTIME: \ttackDIST: \tTraveled: \tavHDG:    \ttackCOG:  \t"
                    "tackSOG: \ttack Angle: \r\n289"));

@@ -44,11 +44,6 @@ void WindowHarness::Open(const std::string& file) {
   Click("CommandOpenInput");
 }
 
-void WindowHarness::Save(const std::string& file) {
-  prompts.ExpectFile("Save file", file);
-  Click("CommandSave");
-}
-
 void WindowHarness::ClickRow(int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button) {
   TrackTableView* grid = Grid();
   grid->scrollTo(grid->model()->index(row, 1));

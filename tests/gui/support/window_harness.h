@@ -99,7 +99,6 @@ class WindowHarness {
 
   void Click(const char* widget) { QTest::mouseClick(Find<QWidget>(widget), Qt::LeftButton); }
   void Open(const std::string& file);  // scripts the file dialog and clicks "Open Inputfile"
-  void Save(const std::string& file);  // scripts the file dialog and clicks "Save"
 
   int Rows() { return Grid()->model()->rowCount(); }
   QString Cell(int row, int col) { return Grid()->model()->index(row, col).data().toString(); }
