@@ -15,8 +15,6 @@ namespace wl::test {
 
 namespace {
 
-const std::string kSaveFirst = "Data has changed, do you want to save first";
-
 QString Label(WindowHarness& h, const char* name) { return h.Find<QLabel>(name)->text(); }
 bool Enabled(WindowHarness& h, const char* name) { return h.Find<QPushButton>(name)->isEnabled(); }
 
@@ -57,7 +55,6 @@ class MainWindowCommandsTest : public QObject {
 
  private slots:
   void OpenShowsTheFileAndRemembersTheDialog();
-  void OpenAndDropAskToSaveFirst();
   void DeleteAndInsertActOnTheSelectedRows();
   void SaveStartsAtTheTrackAndWritesWhatOpensAgain();
   void DenseLogIsToldAndThinnedAsOneEdit();
@@ -81,19 +78,6 @@ void MainWindowCommandsTest::OpenShowsTheFileAndRemembersTheDialog() {
   h.Click("CommandOpenInput");
   QCOMPARE(h.prompts.asked.back().file.filterIndex, 2);
   QCOMPARE(h.prompts.asked.back().file.initialName, file);
-}
-
-void MainWindowCommandsTest::OpenAndDropAskToSaveFirst() {
-  WindowHarness h;
-  h.Open(SamplePath("zigzag.trt"));
-  h.prompts.ExpectQuestion("Delete Track Point 0", true);
-  h.Key(Qt::Key_Delete);
-  h.prompts.ExpectQuestion(kSaveFirst, true);  // the user saves first: no dialog
-  h.Click("CommandOpenInput");
-  QCOMPARE(h.Rows(), 299);
-  h.prompts.ExpectQuestion(kSaveFirst, false);
-  Drop(h.window(), SamplePath("one_point.trt"));
-  QCOMPARE(h.Rows(), 1);
 }
 
 void MainWindowCommandsTest::DeleteAndInsertActOnTheSelectedRows() {
