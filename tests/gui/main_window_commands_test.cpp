@@ -214,9 +214,6 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   ModalWindowOf(h, "cmdListDist", &again);
   QCOMPARE(again, listing);
 
-  h.prompts.ExpectQuestion("Permanently Delete " + copy, false);
-  h.Click("cmdDelFile");
-  QVERIFY(QFile::exists(QString::fromStdString(copy)));
   h.prompts.ExpectQuestion("Permanently Delete " + copy, true);
   h.Click("cmdDelFile");
   QVERIFY(!QFile::exists(QString::fromStdString(copy)));
