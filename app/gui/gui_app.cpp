@@ -42,6 +42,7 @@ void GuiApp::ShowPlot() {
 
 void GuiApp::ShowTackList() {
   TackListWindow window(*session_, main_.get());
+  connect(&window, &TackListWindow::LegChosen, main_.get(), &MainWindow::SelectPoint);
   window.exec();
 }
 
