@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 #include "nav/hours_text.h"
 #include "nav/tack_stats.h"
@@ -29,7 +28,8 @@ class Builder {
     }
     list_.rows[0].push_back("tack Angle: ");
     list_.widths.push_back(750);
-    list_.rows.push_back(EmptyRow());
+    list_.firstPoints.push_back(-1);
+    Push(EmptyRow(), -1);
   }
 
   TackList Build() {
@@ -49,6 +49,7 @@ class Builder {
           AddTackRow(prev, k);
           if (first && list_.rows.size() > 2) {
             list_.rows.erase(list_.rows.begin() + 1);
+            list_.firstPoints.erase(list_.firstPoints.begin() + 1);
             first = false;
           }
           prev = k;
@@ -69,6 +70,10 @@ class Builder {
  private:
   const ProcRec& At(int32_t i) const { return p_.ProcRecs[static_cast<size_t>(i)]; }
   std::vector<std::string> EmptyRow() const { return std::vector<std::string>(list_.widths.size()); }
+  void Push(std::vector<std::string> row, int32_t firstPoint) {
+    list_.rows.push_back(std::move(row));
+    list_.firstPoints.push_back(firstPoint);
+  }
 
   void AddTackRow(int32_t s, int32_t e) {
     const TackRec leg = MakeTackRec(p_, s, e);
@@ -95,7 +100,7 @@ class Builder {
       const double previous = std::nearbyint(ParseNumber(last[kTackCOGColumn]));
       last.back() = FormatNumber(TurnBetweenLegs(previous, leg.tackCOG), "00");
     }
-    list_.rows.push_back(std::move(row));
+    Push(std::move(row), s);
     lastRowIsTack_ = true;
   }
 
@@ -105,7 +110,7 @@ class Builder {
     row[1] = FormatDate(At(e).Time, "HH:MM:SS");
     const double hours = (At(e).Time - At(start).Time) * 24;
     row[2] = HoursSpanText(hours / 24, "0");
-    list_.rows.push_back(std::move(row));
+    Push(std::move(row), start);
     lastRowIsTack_ = false;
   }
 
@@ -115,8 +120,6 @@ class Builder {
 };
 
 }  // namespace
-
-int32_t TackList::GridWidth() const { return std::accumulate(widths.begin(), widths.end(), int32_t{330}); }
 
 TackList BuildTackList(const ProcessedTrack& processed) { return Builder(processed).Build(); }
 

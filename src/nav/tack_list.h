@@ -16,10 +16,8 @@ struct GridSelection {
 struct TackList {
   std::vector<int32_t> widths;                 // twips, one per column
   std::vector<std::vector<std::string>> rows;  // row 0 holds the heads; every row has all columns
+  std::vector<int32_t> firstPoints;            // per row: the index of its leg's or wait's first point, else -1
   GridSelection selection;                     // the current cell after building: row 0, column 0
-
-  int32_t GridWidth() const;                        // twips
-  int32_t WindowWidth() const { return GridWidth() + 300; }
 };
 
 // Builds the list from the processed track as the last pass left it. While no tack row has

@@ -23,7 +23,7 @@ TEST(TackList, TheEmptyFirstRowStaysUntilATackRowArrives) {
   const TackList b = BuildTackList(*Process(trt.store()).track);
   EXPECT_EQ(b.rows[0][5], "avtHDG:    ");
   EXPECT_EQ(b.rows, (std::vector<Row>{b.rows[0], Row(13)}));
-  EXPECT_EQ(b.WindowWidth(), 330 + 10380 + 300);
+  EXPECT_EQ(b.firstPoints, (std::vector<int32_t>{-1, -1}));
 
   // Detection off: only the waits follow the empty first row.
   TrackBuilder waits;
@@ -32,6 +32,7 @@ TEST(TackList, TheEmptyFirstRowStaysUntilATackRowArrives) {
   ASSERT_EQ(c.rows.size(), 3u);
   EXPECT_EQ(c.rows[1], Row(9));
   EXPECT_EQ(c.rows[2], (Row{"20080711 12:03:00", "12:05:00", "0:02:00", "", "", "", "", "", ""}));
+  EXPECT_EQ(c.firstPoints, (std::vector<int32_t>{-1, -1, 3}));
 }
 
 TEST(TackList, AveragesNeedMoreThanThreeIntervals) {

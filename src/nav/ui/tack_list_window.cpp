@@ -5,7 +5,6 @@
 
 #include "nav/ui/tack_list_model.h"
 #include "session/track_session.h"
-#include "track/date_format.h"
 #include "widgets/clipboard_text.h"
 #include "widgets/grid_style.h"
 #include "widgets/read_only_grid.h"
@@ -41,14 +40,7 @@ TackListWindow::TackListWindow(const TrackSession& session, QWidget* parent)
 }
 
 void TackListWindow::ChooseLeg(const QModelIndex& index) {
-  // The list row's start time, sought from the previous row's start on: rows follow the track.
-  int32_t point = -1;
-  for (int row = 0; row <= index.row(); ++row) {
-    const std::string& start = list_.rows[static_cast<size_t>(row) + 1][0];
-    if (start.empty()) continue;
-    for (++point; point < processed_.count; ++point)
-      if (FormatDate(processed_.ProcRecs[static_cast<size_t>(point)].Time, "YYYYMMDD HH:MM:SS") == start) break;
-  }
+  const int32_t point = list_.firstPoints[static_cast<size_t>(index.row()) + 1];
   if (point < 0 || point >= processed_.count) return;
   emit LegChosen(point);
   accept();
