@@ -32,6 +32,7 @@ void MainWindow::FollowTrack() {
   cmdComments_->setEnabled(!store.TrackComments.empty());
   cmdPlot_->setEnabled(session_.Plottable());
   cmdShowTack_->setEnabled(session_.Plottable());
+  grid_->SetUndoable(session_.CanUndo(), session_.CanRedo());
 }
 
 void MainWindow::FollowProcessing() {

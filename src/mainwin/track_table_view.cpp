@@ -73,9 +73,11 @@ TrackTableView::TrackTableView(TrackTableModel* model, QWidget* parent)
     a->setShortcutContext(Qt::WindowShortcut);
     addAction(a);
     connect(a, &QAction::triggered, this, signal);
+    return a;
   };
-  edit("mnuTRCUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &TrackTableView::UndoRequested);
-  edit("mnuTRCRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TrackTableView::RedoRequested);
+  undoAction_ = edit("mnuTRCUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &TrackTableView::UndoRequested);
+  redoAction_ = edit("mnuTRCRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TrackTableView::RedoRequested);
+  SetUndoable(false, false);
   connect(AddAction(menu, "mnuTRCThin", "&Thin Track..."), &QAction::triggered, this, &TrackTableView::ThinRequested);
 }
 
@@ -85,6 +87,11 @@ void TrackTableView::SetUp() {
   SetHighlight(Highlight::Never);
   SetCurrentRow(0);
   SetFirstVisibleRow(0);
+}
+
+void TrackTableView::SetUndoable(bool undo, bool redo) {
+  undoAction_->setEnabled(undo);
+  redoAction_->setEnabled(redo);
 }
 
 void TrackTableView::ResizeColumns() {

@@ -35,6 +35,8 @@ class TrackTableView : public ReadOnlyGrid {
   void SetSelectionEnd(int row);
   void SetFirstVisibleRow(int row);
 
+  // Undo and Redo, in the menu and by their keys, only when there is a step to take.
+  void SetUndoable(bool undo, bool redo);
   void SetHighlight(Highlight highlight);
   Highlight highlight() const { return highlight_; }
   bool ShowsSelection() const;
@@ -66,6 +68,8 @@ class TrackTableView : public ReadOnlyGrid {
   QAction* insertAction_;
   QAction* separator_;
   QAction* resizeAction_;
+  QAction* undoAction_;
+  QAction* redoAction_;
 };
 
 }  // namespace wl

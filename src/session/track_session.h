@@ -72,6 +72,8 @@ class TrackSession : public QObject {
   bool Thin();
   bool Undo();
   bool Redo();
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
   // Runs the processing pass again, after a change of what it reads (the tack angle).
   void Reprocess();
   // True when the program may end: nothing changed, or the user lets the changes go.

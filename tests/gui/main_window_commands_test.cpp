@@ -184,8 +184,12 @@ void MainWindowCommandsTest::DenseLogIsToldAndThinnedAsOneEdit() {
   h.Key(Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(h.Rows(), 120);
   QVERIFY(!h.Changed());
+  QVERIFY(!h.EditAction("mnuTRCUndo")->isEnabled() && h.EditAction("mnuTRCRedo")->isEnabled());
+  h.Key(Qt::Key_Z, Qt::ControlModifier);  // nothing left to undo
+  QCOMPARE(h.Rows(), 120);
   h.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   QCOMPARE(h.Rows(), 13);
+  QVERIFY(h.EditAction("mnuTRCUndo")->isEnabled() && !h.EditAction("mnuTRCRedo")->isEnabled());
   const std::string quit = "Data have changed, do you want to quit without saving ?";
   h.prompts.ExpectQuestion(quit, false);
   QVERIFY(!h.window().close());
