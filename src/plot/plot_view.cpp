@@ -118,11 +118,15 @@ void PlotView::MarkCursor(int32_t index) {
   labels_[PlotLabel::TackPopup] = {PlotPointText(*track_, index, options_.showText, options_.uiData), true};
 }
 
+void PlotView::DrawWhole() {
+  GetPlotBounds();
+  ShowPlotHeader();
+  DrawScene({st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon});
+}
+
 void PlotView::FollowCursor(const PosRec& a, const PosRec& b, int32_t mode) {
   if (!st_.Zoomed) {
-    GetPlotBounds();
-    ShowPlotHeader();
-    DrawScene({st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon});
+    DrawWhole();
     return;
   }
   const PlotArea& v = st_.ZoomView;
@@ -134,12 +138,41 @@ void PlotView::FollowCursor(const PosRec& a, const PosRec& b, int32_t mode) {
     dx = ToPositionUnit((static_cast<double>(v.minLon) + v.maxLon) / 2 - b.Lon);
     dy = ToPositionUnit((static_cast<double>(v.minLat) + v.maxLat) / 2 - b.Lat);
   }
-  const PlotArea moved{ToPositionUnit(v.maxLat - dy), ToPositionUnit(v.minLat - dy), ToPositionUnit(v.maxLon - dx),
-                       ToPositionUnit(v.minLon - dx)};
+  ZoomTo({ToPositionUnit(v.maxLat - dy), ToPositionUnit(v.minLat - dy), ToPositionUnit(v.maxLon - dx),
+          ToPositionUnit(v.minLon - dx)});
+}
+
+void PlotView::ZoomTo(const PlotArea& area) {
+  const PlotArea view = area;  // area may be the view itself
   ShowPlotHeader();
-  st_.ZoomView = moved;
-  DrawScene(moved);
+  st_.ZoomView = view;
+  DrawScene(view);
   st_.Zoomed = true;
+}
+
+PlotArea PlotView::ShownArea() const {
+  return st_.Zoomed ? st_.ZoomView : PlotArea{st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon};
+}
+
+void PlotView::Redraw() {
+  if (st_.Zoomed) {
+    ZoomTo(st_.ZoomView);
+  } else {
+    DrawWhole();
+  }
+  // The scene marks the cursor only off the first point; the refresh step does the rest.
+  if (st_.PlotReady && !st_.markShown) MarkCursor(st_.CursorIndex);
+}
+
+void PlotView::ShowAs(const PlotView& other) {
+  track_ = other.track_;
+  fileName_ = other.fileName_;
+  options_ = other.options_;
+  st_ = other.st_;
+  labels_ = other.labels_;
+  sceneKept_ = false;
+  surface_.SetBackColour(st_.colours.ColBack);
+  Redraw();
 }
 
 void PlotView::MoveCursor(int32_t n) {
@@ -152,6 +185,15 @@ void PlotView::MoveCursor(int32_t n) {
 void PlotView::CursorStep(int32_t n, int32_t mode) {
   FollowCursor(Rec(st_.CursorIndex).Pos, Rec(n).Pos, mode);
   MoveCursor(n);
+}
+
+void PlotView::MoveCursorTo(int32_t n) {
+  n = std::clamp(n, 0, std::max(Count() - 1, 0));
+  if (!st_.PlotReady || Count() == 0) {
+    st_.CursorIndex = n;
+    return;
+  }
+  CursorStep(n, n == st_.CursorIndex + 1 ? -1 : 0);
 }
 
 void PlotView::DrawSimulatorMark(const PosRec& p) { surface_.Circle(p.Lon, p.Lat, st_.MarkRadius, kMarkerColour); }
