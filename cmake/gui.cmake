@@ -20,6 +20,8 @@ target_compile_definitions(wakeline_widgets PUBLIC WAKELINE_VERSION="${PROJECT_V
 # The windows. The plot's surface is its own library (Qt Gui only); the window links it.
 file(GLOB GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/mainwin/*.cpp ${CMAKE_SOURCE_DIR}/src/*/ui/*.cpp)
 list(FILTER GUI_SOURCES EXCLUDE REGEX "/src/plot/ui/")
+file(GLOB PLOT_WINDOW_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/plot/ui/plot_window*.cpp)
+list(APPEND GUI_SOURCES ${PLOT_WINDOW_SOURCES})
 add_library(wakeline_gui STATIC ${GUI_SOURCES})
 target_include_directories(wakeline_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(wakeline_gui PUBLIC wakeline_session wakeline_widgets wakeline_plot_ui)

@@ -1,17 +1,19 @@
 #include "plot/ui/image_surface.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace wl {
 
 namespace {
 
-constexpr int kDotsPerMeter = 3780;  // 96 dpi: the plot's 8 point text is as tall as in a window
-
-QImage NewImage(QSize pixels) {
+// 15 twips a pixel are 96 dpi: the plot's 8 point text is as tall as in a window, on a screen
+// of more pixels per twip as well.
+QImage NewImage(QSize pixels, double twipsPerPixel) {
   QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  image.setDotsPerMeterX(kDotsPerMeter);
-  image.setDotsPerMeterY(kDotsPerMeter);
+  const int dotsPerMeter = static_cast<int>(std::lround(1440 / twipsPerPixel / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
   image.fill(Qt::white);
   return image;
 }
@@ -20,7 +22,7 @@ QImage NewImage(QSize pixels) {
 
 ImageSurface::ImageSurface(double outerWidth, double outerHeight, QSize pixels, double twipsPerPixel)
     : PainterSurface(outerWidth, outerHeight, pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel),
-      image_(NewImage(pixels)) {
+      image_(NewImage(pixels, twipsPerPixel)) {
   Begin(&image_, true);
 }
 
@@ -29,7 +31,7 @@ ImageSurface::~ImageSurface() { End(); }
 void ImageSurface::Resize(double outerWidth, double outerHeight, QSize pixels, double twipsPerPixel) {
   End();
   PlotSurface::Resize(outerWidth, outerHeight, pixels.width() * twipsPerPixel, pixels.height() * twipsPerPixel);
-  image_ = NewImage(pixels);
+  image_ = NewImage(pixels, twipsPerPixel);
   haveStatic_ = false;
   Begin(&image_, true);
 }
