@@ -18,9 +18,9 @@ namespace wl {
 
 namespace {
 
-// The window's first size, as the command line's default picture; the smallest keeps a drawing
+// The window's first size: room for the key legend in one line. The smallest keeps a drawing
 // area inside the margins.
-constexpr double kWidth = 11850, kHeight = 7000, kMinWidth = 3000, kMinHeight = 2400;  // twips
+constexpr double kWidth = 13500, kHeight = 7500, kMinWidth = 3000, kMinHeight = 2400;  // twips
 
 // The settings the settings dialog redraws the plot for.
 bool RedrawsThePlot(SettingKey key) {

@@ -19,18 +19,18 @@ struct Slot {
   const char* widest;  // the widest text the label shows in practice
 };
 
-// The values of the current point, then its instruments and the position under the mouse.
+// The values of the current point and, in the first row's free end, the position under the mouse.
 constexpr Slot kTopRow[] = {{L::Dat, "00 Mmm 0000"},          {L::Time, "00:00:00  UTC"},
-                            {L::UpdIntCOG, "uiCOG:000\u00B0"},   {L::Speed, "uiSOG: 00.0"},
-                            {L::UpdIntTime, "uiTIME: 00:00:00"}, {L::Trip, "ETIME: 000:00:00"},
-                            {L::Distance, "cum DIST: 000.0"},    {L::LatWpt, "00 N 00.000"},
-                            {L::LonWpt, "000 E 00.000"}};
-// lblGeoWind and lblDepth far right: lblFileName, below, reaches towards them.
-constexpr Slot kSecondRow[] = {{L::UpdIntHDG, " tHDG: 000\u00B0"},   {L::Log, "SPD: 00.0"},
-                               {L::Lat, "00 N 00.000"},              {L::Lon, "000 E 00.000"},
-                               {L::GeoWind, "TWS+D: 00.0 000\u00B0"}, {L::TrueWind, "TWS+A: 00.0 -000\u00B0"},
-                               {L::RelWind, "AWS+A: 00.0 -000\u00B0"}, {L::Depth, "Depth: 000.0"}};
-constexpr double kLeft = 60, kGap = 120, kTopRowTop = 15, kSecondRowTop = 225;  // twips
+                            {L::UpdIntCOG, "uiCOG:000\u00B0"},  {L::Speed, "uiSOG: 00.0"},
+                            {L::UpdIntTime, "uiTIME: 00:00:00"}, {L::Trip, "ETIME: 00:00:00"},
+                            {L::Distance, "cum DIST: 00.0"},     {L::Lat, "00 N 00.000"},
+                            {L::Lon, "000 E 00.000"}};
+// lblGeoWind and lblDepth right of the middle: lblFileName, below, reaches towards them.
+constexpr Slot kSecondRow[] = {{L::LatWpt, "00 N 00.000"},            {L::LonWpt, "000 E 00.000"},
+                               {L::UpdIntHDG, " tHDG: 000\u00B0"},      {L::Log, "SPD: 00.0"},
+                               {L::GeoWind, "TWS+D: 00.0 000\u00B0"},   {L::TrueWind, "TWS+A: 00.0 -000\u00B0"},
+                               {L::RelWind, "AWS+A: 00.0 -000\u00B0"},  {L::Depth, "Depth: 00.0"}};
+constexpr double kLeft = 60, kGap = 90, kTopRowTop = 15, kSecondRowTop = 225;  // twips
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -64,7 +64,7 @@ PlotWindowLabels::PlotWindowLabels(QWidget* window) : window_(window) {
   auto row = [&](const auto& cells, double top) {
     double left = kLeft;
     for (const Slot& s : cells) {
-      const double width = PxToTwips(metrics.horizontalAdvance(QString::fromUtf8(s.widest)), window) + kGap / 2;
+      const double width = PxToTwips(metrics.horizontalAdvance(QString::fromUtf8(s.widest)), window) + kGap / 3;
       places_[static_cast<size_t>(s.label)] = {left, top, width};
       left += width + kGap;
     }
@@ -97,7 +97,7 @@ void PlotWindowLabels::Show(const PlotLabels& labels, const PainterSurface& surf
     const Place& p = places_[i];
     if (p.width > 0)
       l->setGeometry(TwipsToPx(p.left, window_), TwipsToPx(p.top, window_), TwipsToPx(p.width, window_), height);
-    l->setVisible(labels.items[i].visible);
+    l->setVisible(labels.items[i].visible && !text.isEmpty());
   }
   // The plot places these two in its own units, above the frame.
   const PlotSurface::DrawingState& s = surface.State();
