@@ -2,11 +2,11 @@
 # over those, the app wiring the windows together.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
-# The track session: Qt Core only, no widgets.
+# The track session and the sentence output it chooses: Qt Core and the platform adapters, no widgets.
 file(GLOB SESSION_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/session/*.cpp)
 add_library(wakeline_session STATIC ${SESSION_SOURCES})
 target_include_directories(wakeline_session PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(wakeline_session PUBLIC wakeline_core Qt6::Core)
+target_link_libraries(wakeline_session PUBLIC wakeline_core wakeline_platform Qt6::Core)
 target_compile_options(wakeline_session PRIVATE ${WAKELINE_WARNINGS})
 
 # What every window is built from: twips, the grid, the prompts, the number box.

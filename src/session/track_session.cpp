@@ -5,6 +5,7 @@
 
 #include "nav/tack_detection.h"
 #include "session/get_file_name.h"
+#include "session/nmea_link.h"
 #include "track/track_commands.h"
 
 namespace wl {
@@ -24,6 +25,7 @@ TrackSession::TrackSession(SettingsStore& settingsStore, UiPrompts& prompts, con
                                  [this](SettingKey key, std::string_view text) { StoreSetting(key, text); });
   Process();
   history_.Reset();
+  link_ = std::make_unique<NmeaLink>(*this);
 }
 
 TrackSession::~TrackSession() = default;

@@ -27,6 +27,8 @@ struct SessionStart {
   bool repairHeading = false;               // the heading repair of .trt files
 };
 
+class NmeaLink;
+
 class TrackSession : public QObject {
   Q_OBJECT
 
@@ -46,6 +48,8 @@ class TrackSession : public QObject {
   const std::string& OutputFileName() const { return outputFileName_; }
   // The plot's current point, within the processed points (0 for an empty track).
   int32_t Cursor() const { return cursor_; }
+  // Where the replay's sentences go, as the settings choose.
+  NmeaLink& Link() { return *link_; }
 
   // The commands. Those that return bool tell whether they changed the track (or the file).
   // Open: the "save first" question, the file dialog, the read.
@@ -119,6 +123,7 @@ class TrackSession : public QObject {
   std::string outputFileName_;
   int32_t cursor_ = 0;
   std::string shownSettingsError_;  // the last failed settings write the user was told of
+  std::unique_ptr<NmeaLink> link_;  // last: it follows the session's signals
 };
 
 }  // namespace wl

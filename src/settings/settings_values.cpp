@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "settings/locale_number.h"
+#include "settings/setting_checks.h"
 #include "track/float_text.h"
 #include "track/number_format.h"
 #include "track/number_parser.h"
@@ -33,6 +34,9 @@ float StoredSpeed(const SettingsStore& store, SettingKey key) {
   const double v = ParseNumber(ReadSetting(store, key));
   return std::isfinite(v) && std::fabs(v) <= FLT_MAX ? static_cast<float>(v) : -1.0f;
 }
+
+// By NmeaOutputKind.
+constexpr const char* kOutputTexts[] = {"Serial", "TCP", "UDP"};
 
 // A window measure as the locale writes a 32-bit float.
 std::string LocaleFloatText(float v) {
@@ -93,6 +97,8 @@ SettingsValues LoadSettingsValues(const SettingsStore& store, float screenWidth,
   double showText;
   if (!ReadLocaleNumber(ReadSetting(store, SettingKey::PlotShowText), showText)) showText = 0;
   s.plotShowText = static_cast<int32_t>(std::nearbyint(std::clamp(showText, 0.0, 4.0)));
+  // The chooser's scroll handler runs for a change of its top entry: a blank one wraps round.
+  if (s.plotShowText != 0) s.plotShowText = ScrolledPlotShowText(s.plotShowText);
   if (s.plotShowText != 0) writeBackAs(SettingKey::PlotShowText);
 
   s.pltUI = ReadSetting(store, SettingKey::PlotShowData) == "UI";
@@ -135,6 +141,15 @@ SettingsValues LoadSettingsValues(const SettingsStore& store, float screenWidth,
   if (!s.FlagWindTWA) writeBackAs(SettingKey::FlagWindHeading);
 
   s.checksumAll = ReadBoolText(ReadSetting(store, SettingKey::NMEAChecksumAll), true);
+  const std::string output = ReadSetting(store, SettingKey::NMEAOutput);
+  if (EqualsNoCase(output, "TCP")) s.nmeaOutput = NmeaOutputKind::Tcp;
+  if (EqualsNoCase(output, "UDP")) s.nmeaOutput = NmeaOutputKind::Udp;
+  s.nmeaTcpPort = TcpPortValue(ReadSetting(store, SettingKey::NMEATcpPort)).value_or(s.nmeaTcpPort);
+  const std::string target = ReadSetting(store, SettingKey::NMEAUdpTarget);
+  if (IsUdpTarget(target)) s.nmeaUdpTarget = target;
+  if (EqualsNoCase(ReadSetting(store, SettingKey::NMEATimeSource), "track")) s.timeSource = NmeaTimeSource::Track;
+  s.sendHeading = ReadBoolText(ReadSetting(store, SettingKey::NMEAHeading), false);
+  s.sendTrueWind = ReadBoolText(ReadSetting(store, SettingKey::NMEATrueWind), false);
   return s;
 }
 
@@ -161,6 +176,12 @@ std::optional<std::string> StoredText(const SettingsValues& v, SettingKey key) {
     case SettingKey::WAmax: return std::to_string(v.WAmax);
     case SettingKey::FlagWindHeading: return v.FlagWindTWA ? "TWA" : "AWA";
     case SettingKey::NMEAChecksumAll: return BoolText(v.checksumAll);
+    case SettingKey::NMEAOutput: return kOutputTexts[static_cast<size_t>(v.nmeaOutput)];
+    case SettingKey::NMEATcpPort: return std::to_string(v.nmeaTcpPort);
+    case SettingKey::NMEAUdpTarget: return v.nmeaUdpTarget;
+    case SettingKey::NMEATimeSource: return v.timeSource == NmeaTimeSource::Track ? "track" : "now";
+    case SettingKey::NMEAHeading: return BoolText(v.sendHeading);
+    case SettingKey::NMEATrueWind: return BoolText(v.sendTrueWind);
     default: return std::nullopt;
   }
 }

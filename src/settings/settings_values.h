@@ -15,6 +15,8 @@ namespace wl {
 enum class WindSentence { MWV, MWD, VWR };
 // Where the sentence time comes from: the computer clock (UTC) or the point's recorded time.
 enum class NmeaTimeSource { Now, Track };
+// Where the sentences go.
+enum class NmeaOutputKind { Serial, Tcp, Udp };
 
 struct WindowGeometry {
   float left = 0, top = 0, width = 11850, height = 7000;  // twips
@@ -57,6 +59,9 @@ struct SettingsValues {
   NmeaTimeSource timeSource = NmeaTimeSource::Now;
   bool sendHeading = false;   // .trt: the recorded heading as HDT (true) or HDG (magnetic)
   bool sendTrueWind = false;  // .trt: the recorded true wind as MWV
+  NmeaOutputKind nmeaOutput = NmeaOutputKind::Serial;
+  uint16_t nmeaTcpPort = 10110;  // the TCP server listens on every interface
+  std::string nmeaUdpTarget{DefaultText(SettingKey::NMEAUdpTarget)};
 
   // The reader's view of the live values; the text views stay valid while this object does.
   ReaderSettings Reader(bool repairHeading) const;

@@ -58,16 +58,21 @@ bool ReadPart(std::string_view s, size_t& i, int limit, int& value) {
 
 }  // namespace
 
-double TimeOffsetDays(std::string_view hhmmss) {
-  while (!hhmmss.empty() && hhmmss.front() == ' ') hhmmss.remove_prefix(1);
-  while (!hhmmss.empty() && hhmmss.back() == ' ') hhmmss.remove_suffix(1);
+bool ParseTimeOfDay(std::string_view text, int64_t& seconds) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   size_t i = 0;
   int h = 0, m = 0, s = 0;
-  if (!ReadPart(hhmmss, i, 23, h) || i >= hhmmss.size() || hhmmss[i++] != ':' || !ReadPart(hhmmss, i, 59, m))
-    return 0;
-  if (i < hhmmss.size() && (hhmmss[i++] != ':' || !ReadPart(hhmmss, i, 59, s))) return 0;
-  if (i != hhmmss.size()) return 0;
-  return SecondsToDays(h * 3600 + m * 60 + s);
+  if (!ReadPart(text, i, 23, h) || i >= text.size() || text[i++] != ':' || !ReadPart(text, i, 59, m)) return false;
+  if (i < text.size() && (text[i++] != ':' || !ReadPart(text, i, 59, s))) return false;
+  if (i != text.size()) return false;
+  seconds = h * 3600 + m * 60 + s;
+  return true;
+}
+
+double TimeOffsetDays(std::string_view hhmmss) {
+  int64_t seconds = 0;
+  return ParseTimeOfDay(hhmmss, seconds) ? SecondsToDays(seconds) : 0;
 }
 
 bool ParseTrtTime(std::string_view field, double& days) {

@@ -1,5 +1,6 @@
 #pragma once
 // Logger clock time ("CT") to UTC, with the once-per-file summertime plausibility notice.
+#include <cstdint>
 #include <string_view>
 
 #include "track/prompts.h"
@@ -10,6 +11,9 @@ struct TimeOffsetSetting {
   std::string_view timeOffset = "02:00:00";  // text of the "Difference CT - UTC" box
   bool minus = false;                        // the "minus" check box
 };
+
+// "H:MM" or "H:MM:SS" (one or two digits each, blanks around), a time of day: its seconds.
+bool ParseTimeOfDay(std::string_view text, int64_t& seconds);
 
 // The offset text as a day count ((h*3600 + m*60 + s) / 86400); 0 for an unreadable text.
 double TimeOffsetDays(std::string_view hhmmss);

@@ -76,10 +76,10 @@ TEST_F(SettingsValuesTest, RestoredChoicesAreWrittenBackOnlyWhenNotTheDesignStat
   const SettingsValues s = Load({{"PlotShowData", "PT"}, {"UseTrueHeading", "1"}, {"TimeOffsetSign", "2"},
                                  {"PlotShowWind", "true"}, {"PlotShowText", "7"}, {"FlagWindHeading", "twa"}});
   EXPECT_TRUE(!s.pltUI && s.useTrueHeading && s.timeOffsetSign && s.PlotShowWind && s.chkPlotShowWind);
-  EXPECT_EQ(s.plotShowText, 4);
+  EXPECT_EQ(s.plotShowText, 1);  // the blank entry below wraps round to "All"
   EXPECT_FALSE(s.FlagWindTWA);  // only the exact text selects TWA
   for (auto [key, value] : {std::pair{"PlotShowDATA", "PT"}, {"UseTrueHeading", "True"}, {"TimeOffsetSign", "1"},
-                            {"PlotShowWind", "True"}, {"PlotShowText", "4"}, {"FlagWindHeading", "AWA"}})
+                            {"PlotShowWind", "True"}, {"PlotShowText", "1"}, {"FlagWindHeading", "AWA"}})
     EXPECT_EQ(Stored(key), value) << key;
 
   const SettingsValues d = Load({{"PlotShowData", "UI"}, {"UseTrueHeading", "False"}, {"PlotShowText", "abc"}});
