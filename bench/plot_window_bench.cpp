@@ -1,15 +1,23 @@
 // The plot window, offscreen, over a 20001-point TRT track with wind vanes: a full redraw, one
-// cursor step down and one rubber-band mouse move, each until the window is painted.
+// cursor step down and one rubber-band mouse move, each until the window is painted; and the
+// replay at rate 600 with the plot following every point, each tick's lateness against its
+// absolute deadline.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "plot/plot_view.h"
+#include "nmea/counting_output.h"
 #include "plot/ui/plot_window.h"
+#include "session/track_replay.h"
 #include "session/track_session.h"
 #include "settings/settings_store.h"
 #include "support/bench_tracks.h"
@@ -39,13 +47,11 @@ struct Bench {
     window->show();
     Settle();
   }
-  void Settle() {
-    QApplication::processEvents();
-    window->repaint();
-  }
+  // Runs what is pending, the window's repaint of what changed among it.
+  static void Settle() { QApplication::processEvents(); }
   void Send(QEvent& event) {
     QApplication::sendEvent(window.get(), &event);
-    window->repaint();
+    Settle();
   }
   void Key(int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -93,6 +99,52 @@ void BM_PlotWindowRubberBandMove(benchmark::State& state) {
   bench->Key(Qt::Key_Escape);
 }
 BENCHMARK(BM_PlotWindowRubberBandMove)->Unit(benchmark::kMicrosecond);
+
+// The real timer, noting how late each tick runs.
+class LatenessTimer : public wl::ReplayTimer {
+ public:
+  explicit LatenessTimer(std::vector<double>& lateMs) : lateMs_(lateMs) {}
+  wl::ReplayClock::time_point Now() const override { return timer_.Now(); }
+  void CallAt(wl::ReplayClock::time_point deadline, std::function<void()> due) override {
+    timer_.CallAt(deadline, [this, deadline, due = std::move(due)] {
+      lateMs_.push_back(std::chrono::duration<double, std::milli>(timer_.Now() - deadline).count());
+      due();
+    });
+  }
+  void Cancel() override { timer_.Cancel(); }
+
+ private:
+  wl::QtReplayTimer timer_;
+  std::vector<double>& lateMs_;
+};
+
+// 600 ticks of 3 ms (2-second legs at rate 600), every one a cursor step on the plot.
+void BM_PlotWindowReplayAtRate600(benchmark::State& state) {
+  std::vector<double> lateMs;
+  wl::CountingOutput output;
+  wl::TrackReplay& replay = bench->session.Replay();
+  replay.UseTimer(std::make_unique<LatenessTimer>(lateMs));
+  replay.UseOutput(output, std::nullopt);
+  bench->session.ChangeSettings({wl::SettingKey::SimRate, wl::SettingKey::NMEAOut}, [](wl::SettingsValues& v) {
+    v.simRate = "600";
+    v.nmeaOut = v.depth = v.vhw = v.wind = true;
+  });
+  for (auto _ : state) {
+    bench->Key(Qt::Key_Home);
+    lateMs.clear();
+    replay.Start();
+    while (replay.Running() && lateMs.size() < 600) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    replay.Stop();
+  }
+  std::sort(lateMs.begin(), lateMs.end());
+  const double median = lateMs[lateMs.size() / 2], p99 = lateMs[lateMs.size() * 99 / 100], worst = lateMs.back();
+  state.counters["late_median_ms"] = median;
+  state.counters["late_p99_ms"] = p99;
+  state.counters["late_worst_ms"] = worst;
+  std::printf("replay with the plot: %zu ticks at rate 600, lateness median %.3f ms, 99th percentile %.3f ms, "
+              "worst %.3f ms\n", lateMs.size(), median, p99, worst);
+}
+BENCHMARK(BM_PlotWindowReplayAtRate600)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -16,6 +16,7 @@ void PlotView::SetTrack(const ProcessedTrack* track, std::string fileName) {
   track_ = track;
   fileName_ = std::move(fileName);
   sceneKept_ = false;
+  boundsKept_ = false;
   SetCursorIndex(st_.CursorIndex);
 }
 
@@ -43,17 +44,22 @@ void PlotView::RePlot() {
 }
 
 void PlotView::GetPlotBounds() {
-  st_.MinLat = 6000000;
-  st_.MaxLat = -6000000;
-  st_.MinLon = 11000000;
-  st_.MaxLon = -11000000;
-  for (int32_t i = 0; i < Count(); ++i) {
-    const PosRec& p = Rec(i).Pos;
-    st_.MinLat = std::min(st_.MinLat, p.Lat);
-    st_.MaxLat = std::max(st_.MaxLat, p.Lat);
-    st_.MinLon = std::min(st_.MinLon, p.Lon);
-    st_.MaxLon = std::max(st_.MaxLon, p.Lon);
+  // Every cursor step asks; the points change only with SetTrack.
+  if (!boundsKept_) {
+    bounds_ = {-6000000, 6000000, -11000000, 11000000};
+    for (int32_t i = 0; i < Count(); ++i) {
+      const PosRec& p = Rec(i).Pos;
+      bounds_.minLat = std::min(bounds_.minLat, p.Lat);
+      bounds_.maxLat = std::max(bounds_.maxLat, p.Lat);
+      bounds_.minLon = std::min(bounds_.minLon, p.Lon);
+      bounds_.maxLon = std::max(bounds_.maxLon, p.Lon);
+    }
+    boundsKept_ = true;
   }
+  st_.MinLat = bounds_.minLat;
+  st_.MaxLat = bounds_.maxLat;
+  st_.MinLon = bounds_.minLon;
+  st_.MaxLon = bounds_.maxLon;
   st_.ZoomBox = {st_.MaxLat, st_.MaxLat, st_.MinLon, st_.MinLat};
 }
 
@@ -171,6 +177,7 @@ void PlotView::ShowAs(const PlotView& other) {
   st_ = other.st_;
   labels_ = other.labels_;
   sceneKept_ = false;
+  boundsKept_ = false;
   surface_.SetBackColour(st_.colours.ColBack);
   Redraw();
 }

@@ -127,6 +127,8 @@ class PlotView {
   PlotScaling scaling_;
   bool sceneKept_ = false;  // the surface may hold the static picture of sceneKey_
   SceneKey sceneKey_;
+  bool boundsKept_ = false;  // bounds_ are those of the track's points
+  PlotArea bounds_;
 };
 
 }  // namespace wl

@@ -11,6 +11,7 @@
 #include "plot/plot_view.h"
 #include "plot/ui/image_surface.h"
 #include "plot/ui/plot_window_labels.h"
+#include "session/track_replay.h"
 #include "session/track_session.h"
 #include "widgets/twips.h"
 
@@ -71,6 +72,7 @@ PlotWindow::PlotWindow(TrackSession& session, QWidget* parent)
   connect(&session_, &TrackSession::SettingChanged, this, &PlotWindow::FollowSetting);
   connect(&session_, &TrackSession::TackFlagChanged, this, &PlotWindow::FollowTackFlag);
   connect(&session_, &TrackSession::CursorMoved, this, &PlotWindow::FollowCursor);
+  connect(&session_.Replay(), &TrackReplay::Simulated, this, &PlotWindow::DrawSimulatorMark);
 }
 
 PlotWindow::~PlotWindow() = default;
@@ -102,14 +104,18 @@ void PlotWindow::Show() {
     labels_->SetColours(shownColours_);
   }
   labels_->Show(view_->Labels(), *surface_, surfacePixelRatio_);
-  update();
+  // A cursor step changes two markers' worth of pixels, not the picture.
+  const QRect damage = surface_->TakeDamage();
+  const double r = surfacePixelRatio_;
+  if (!damage.isEmpty())
+    update(QRectF(damage.x() / r, damage.y() / r, damage.width() / r, damage.height() / r).toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void PlotWindow::paintEvent(QPaintEvent* event) {
   // Also a move to a screen of another pixel density, which changes no size.
   if (FitSurface()) {
     view_->Redraw();
-    labels_->Show(view_->Labels(), *surface_, surfacePixelRatio_);
+    Show();  // all of it, at the next paint
   }
   QPainter painter(this);
   const QRect r = event->rect();
@@ -187,9 +193,21 @@ void PlotWindow::FollowCursor(int32_t index) {
   Show();
 }
 
-bool PlotWindow::SimRunning() const { return false; }
+bool PlotWindow::SimRunning() const { return session_.Replay().Running(); }
 
-void PlotWindow::SetSimulation(bool /*on*/) {}
+void PlotWindow::SetSimulation(bool on) {
+  if (on) {
+    session_.Replay().Start();
+  } else {
+    session_.Replay().Stop();
+  }
+}
+
+void PlotWindow::DrawSimulatorMark(const PosRec& pos) {
+  if (!isVisible() || !view_->State().PlotReady) return;
+  view_->DrawSimulatorMark(pos);
+  Show();
+}
 
 void PlotWindow::ToggleTackFlag(int32_t index) {
   togglingTack_ = true;

@@ -1,0 +1,150 @@
+// The session's replay on a clock and an output of the test's own: its ticks move the cursor on
+// the schedule, the plot follows, and a change of the track or a failing output stops it.
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "plot/plot_view.h"
+#include "plot/ui/plot_window.h"
+#include "session/track_replay.h"
+#include "support/window_harness.h"
+
+namespace wl::test {
+
+namespace {
+
+// Takes every sentence; from the failAt-th send on it fails as a pulled cable does.
+struct FakeOutput : NmeaOutput {
+  bool IsOpen() const override { return open; }
+  bool Open(std::string&) override { return open = true; }
+  void Close() override { open = false; }
+  bool Send(std::string_view bytes, std::string& error) override {
+    if (failAt >= 0 && sends++ >= failAt) {
+      error = "cannot write serial port /dev/ttyUSB7: Input/output error";
+      return false;
+    }
+    sent += bytes;
+    return true;
+  }
+  int Count(const char* what) const { return static_cast<int>(QString::fromStdString(sent).count(what)); }
+  std::string sent;
+  bool open = false;
+  int failAt = -1, sends = 0;
+};
+
+// Fires the tick that is due when the test says, at its deadline.
+struct FakeTimer : ReplayTimer {
+  ReplayClock::time_point Now() const override { return now; }
+  void CallAt(ReplayClock::time_point deadline, std::function<void()> f) override {
+    due = deadline;
+    call = std::move(f);
+  }
+  void Cancel() override { call = nullptr; }
+  int64_t Fire() {
+    now = due;
+    std::function<void()> f = std::move(call);
+    if (f) f();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now - ReplayClock::time_point()).count();
+  }
+  ReplayClock::time_point now, due;
+  std::function<void()> call;
+};
+
+struct Replaying : SessionFixture {
+  explicit Replaying(const std::string& file, std::optional<int32_t> lineSpeed = std::nullopt) {
+    session.OpenFile(file);
+    auto t = std::make_unique<FakeTimer>();
+    timer = t.get();
+    replay().UseTimer(std::move(t));
+    replay().UseClock(clock);
+    replay().UseOutput(output, lineSpeed);
+    session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = true; });
+  }
+  TrackReplay& replay() { return session.Replay(); }
+  FakeOutput output;
+  FakeTimer* timer;
+  FixedClock clock{45444.5};
+};
+
+// Three points a minute apart at 5.7 kn: at rate 60 each leg is two steps of 500 ms.
+std::string MinuteTrack(const QTemporaryDir& dir) {
+  const std::string path = dir.filePath("minutes.trt").toStdString();
+  QFile f(QString::fromStdString(path));
+  if (!f.open(QIODevice::WriteOnly)) qFatal("cannot write %s", path.c_str());
+  for (const char* t : {"09:30:00,54.3725", "09:31:00,54.3741", "09:32:00,54.3757"})
+    f.write(QByteArray("20210612 ") + t + ",10.1683,5.7,0.1,0,0,14.3,0.7,0.5,4.1,6.4,8.9,0,0.1,6\r\n");
+  return path;
+}
+
+}  // namespace
+
+class TrackReplayTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void TicksMoveTheCursorOnTheSchedule();
+  void TheShownPlotFollowsAndF2StartsAndStops();
+  void StopsWhenTheTrackChanges();
+  void AFailingOutputStopsWithAMessage();
+};
+
+void TrackReplayTest::TicksMoveTheCursorOnTheSchedule() {
+  QTemporaryDir dir;
+  Replaying r(MinuteTrack(dir));
+  QSignalSpy simulated(&r.replay(), &TrackReplay::Simulated), stopped(&r.replay(), &TrackReplay::Stopped);
+  r.replay().Start();
+  QCOMPARE(r.timer->Fire(), int64_t{100});  // to point 1
+  QCOMPARE(r.session.Cursor(), 1);
+  QCOMPARE(r.timer->Fire(), int64_t{600});  // halfway to point 2
+  QCOMPARE(r.session.Cursor(), 1);
+  QCOMPARE(simulated.count(), 1);
+  QCOMPARE(r.timer->Fire(), int64_t{1100});  // point 2, the last: the end
+  QCOMPARE(r.session.Cursor(), 2);
+  QVERIFY(!r.replay().Running());
+  QCOMPARE(stopped.count(), 1);
+  QCOMPARE(r.output.Count("$GPRMC"), 3);
+}
+
+void TrackReplayTest::TheShownPlotFollowsAndF2StartsAndStops() {
+  Replaying r(SamplePath("zigzag.trt"));
+  PlotWindow plot(r.session);
+  plot.show();
+  QTRY_VERIFY(plot.View().State().PlotReady);
+  QTest::keyClick(&plot, Qt::Key_F2);
+  QVERIFY(r.replay().Running());
+  r.timer->Fire();
+  r.timer->Fire();
+  QCOMPARE(plot.View().State().CursorIndex, 2);
+  QTest::keyClick(&plot, Qt::Key_Up);  // not while replaying
+  QCOMPARE(r.session.Cursor(), 2);
+  QTest::keyClick(&plot, Qt::Key_F2);
+  QVERIFY(!r.replay().Running());
+}
+
+void TrackReplayTest::StopsWhenTheTrackChanges() {
+  Replaying r(SamplePath("zigzag.trt"));
+  r.replay().Start();
+  r.timer->Fire();
+  r.prompts.ExpectQuestion("Delete Track Point 5", true);
+  r.session.DeletePoints(5, 1);
+  QVERIFY(!r.replay().Running());
+  QVERIFY(!r.timer->call);
+}
+
+void TrackReplayTest::AFailingOutputStopsWithAMessage() {
+  Replaying r(SamplePath("zigzag.trt"), 4800);
+  r.output.failAt = 2;
+  r.session.ChangeSetting(SettingKey::SimRate, [](SettingsValues& v) { v.simRate = "600"; });
+  r.prompts.ExpectMessage("the line carries about 480 bytes/s, the replay needs about 4052; choose a higher speed or a lower rate");
+  r.replay().Start();
+  r.prompts.ExpectMessage("cannot write serial port /dev/ttyUSB7: Input/output error");
+  r.timer->Fire();
+  r.timer->Fire();
+  r.timer->Fire();
+  QVERIFY(!r.replay().Running());
+  QCOMPARE(r.session.Cursor(), 3);
+}
+
+}  // namespace wl::test
+
+QTEST_MAIN(wl::test::TrackReplayTest)
+#include "track_replay_test.moc"
