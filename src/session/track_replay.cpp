@@ -39,7 +39,7 @@ int32_t TrackReplay::Rate() const {
 
 NmeaSender TrackReplay::Sender() {
   const ProcessedTrack& p = session_.Processed();
-  return {session_.Settings(), p.isTRT, Output(), random_, *clock_, p.trueHeading};
+  return {session_.Settings(), p.isTRT, Output(), random_, clock_, p.trueHeading};
 }
 
 void TrackReplay::Start() {

@@ -34,10 +34,9 @@ class TrackReplay : public QObject {
   void Start();
   void Stop();
 
-  // For tests and benchmarks: their own timer, the clock the sentences read, and an output in
-  // place of the session's link (with the line speed of a serial one).
+  // For tests and benchmarks: their own timer, and an output in place of the session's link
+  // (with the line speed of a serial one).
   void UseTimer(std::unique_ptr<ReplayTimer> timer);
-  void UseClock(NmeaClock& clock) { clock_ = &clock; }
   void UseOutput(NmeaOutput& output, std::optional<int32_t> lineSpeed);
 
  signals:
@@ -58,8 +57,7 @@ class TrackReplay : public QObject {
 
   TrackSession& session_;
   std::unique_ptr<ReplayTimer> timer_;
-  SystemClock systemClock_;
-  NmeaClock* clock_ = &systemClock_;
+  SystemClock clock_;
   SeededRandom random_;
   NmeaOutput* output_ = nullptr;
   std::optional<int32_t> lineSpeed_;

@@ -1,6 +1,5 @@
 // The plot window over the session: keys and mouse reach the plot and the session, the session's
 // changes reach the picture, and the picture is saved as shown.
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -15,28 +14,26 @@ namespace wl::test {
 
 namespace {
 
-// A shown, active plot of a sample.
+// A shown plot of a sample; zigzag.trt has points 0 to 299.
 struct Plot : SessionFixture {
   explicit Plot(const char* sample) {
     session.OpenFile(SamplePath(sample));
     window.show();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowActive(&window)) qFatal("plot not active");
+    QApplication::setActiveWindow(&window);  // for the window's shortcuts
+    QTRY_VERIFY(window.isActiveWindow() && window.View().State().PlotReady);
   }
-  void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&window, key, mods); }
+  void Key(Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, key, mods); }
   QPoint At(int32_t i) const { return window.WindowPos(Rec(i).Pos).toPoint(); }
-  void Mouse(QEvent::Type type, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  void Mouse(QEvent::Type type, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers mods = {}) {
     QMouseEvent e(type, at, window.mapToGlobal(at), button, type == QEvent::MouseMove ? Qt::NoButton : button, mods);
     QApplication::sendEvent(&window, &e);
   }
   const ProcRec& Rec(int32_t i) const { return session.Processed().ProcRecs[static_cast<size_t>(i)]; }
-  QLabel* Label(const char* name) { return window.findChild<QLabel*>(name); }
-  QString Text(const char* name) { return Label(name)->text(); }
+  QString Text(const char* label) { return window.findChild<QLabel*>(label)->text(); }
+  bool Zoomed() const { return window.View().State().Zoomed; }
 
   PlotWindow window{session};
 };
-
-QRgb TextColour(QLabel* label) { return label->palette().color(QPalette::WindowText).rgb(); }
 
 }  // namespace
 
@@ -60,26 +57,25 @@ void PlotWindowTest::PlotRouteShowsTheTrackWithItsLabels() {
   QVERIFY(plot && plot->isVisible());
   QCOMPARE(plot->windowTitle(), QString("Plot Route - zigzag.trt"));
   auto label = [&](const char* name) { return plot->findChild<QLabel*>(name); };
+  QTRY_VERIFY(label("lblGeoWind")->isVisible() && label("lblDat")->isVisible());  // the activation's redraw
   QCOMPARE(label("lblFileName")->text(), QString("zigzag.trt"));
   QCOMPARE(label("lblLegend")->text(), QString(kPlotKeyLegend));
-  QTRY_VERIFY(label("lblGeoWind")->isVisible() && label("lblDat")->isVisible());  // the activation's redraw
-  QCOMPARE(TextColour(label("lblDat")), qRgb(0, 176, 0));
-  QCOMPARE(TextColour(label("lblLat")), qRgb(0, 0, 0));
+  QCOMPARE(label("lblDat")->palette().color(QPalette::WindowText), QColor(0, 176, 0));
+  QCOMPARE(label("lblLat")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
 }
 
 void PlotWindowTest::KeysMoveTheSessionsCursor() {
   Plot p("zigzag.trt");
   int32_t firstTack = 1;
   while (p.Rec(firstTack).TackFlag == 0) ++firstTack;
-  const struct {
-    Qt::Key key;
-    int32_t cursor;
-  } steps[] = {{Qt::Key_End, 299}, {Qt::Key_Home, 0}, {Qt::Key_Down, 1}, {Qt::Key_Down, 2},
-               {Qt::Key_Up, 1},    {Qt::Key_PageDown, firstTack}, {Qt::Key_PageUp, 0}};
-  for (const auto& s : steps) {
-    p.Key(s.key);
-    QCOMPARE(p.session.Cursor(), s.cursor);
-    QCOMPARE(p.Text("lblLatWpt").toStdString(), LatText(p.Rec(s.cursor).Pos.Lat, 0));
+  const std::pair<Qt::Key, int32_t> steps[] = {{Qt::Key_End, 299},   {Qt::Key_Home, 0},
+                                               {Qt::Key_Down, 1},    {Qt::Key_Down, 2},
+                                               {Qt::Key_Up, 1},      {Qt::Key_PageDown, firstTack},
+                                               {Qt::Key_PageUp, 0}};
+  for (const auto& [key, cursor] : steps) {
+    p.Key(key);
+    QCOMPARE(p.session.Cursor(), cursor);
+    QCOMPARE(p.Text("lblLatWpt").toStdString(), LatText(p.Rec(cursor).Pos.Lat, 0));
   }
   // The marker is put back without a trace.
   const QImage before = p.window.Image().copy();
@@ -97,13 +93,11 @@ void PlotWindowTest::FunctionKeysReachTheSession() {
   QCOMPARE(p.Rec(1).TackFlag, static_cast<int16_t>(flag == 0 ? 1 : 0));
   p.Key(Qt::Key_F1);
   QCOMPARE(p.Rec(1).TackFlag, flag);
-
   for (const char* stored : {"1", "2", "3", "1"}) {
     p.Key(Qt::Key_F4);
     QCOMPARE(p.Stored("PlotShowText"), std::string(stored));
   }
   p.Key(Qt::Key_F5);
-  QVERIFY(p.session.Settings().PlotShowWind);
   QCOMPARE(p.Stored("PlotShowWind"), std::string("True"));
   QSignalSpy settings(&p.window, &PlotWindow::SettingsRequested);
   p.Key(Qt::Key_F3);
@@ -123,21 +117,20 @@ void PlotWindowTest::MouseClickPicksBandAndWheelZoom() {
   p.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, p.At(40));
   p.Mouse(QEvent::MouseButtonPress, Qt::RightButton, p.At(30));
   p.Mouse(QEvent::MouseMove, Qt::NoButton, p.At(60));
-  QVERIFY(p.Text("lblLat").startsWith("54 N"));
+  QVERIFY(p.Text("lblLat").startsWith("54 N 2"));
   p.Mouse(QEvent::MouseButtonPress, Qt::RightButton, p.At(60));
-  QVERIFY(p.window.View().State().Zoomed);
+  QVERIFY(p.Zoomed());
   p.Key(Qt::Key_Escape);
-  QVERIFY(!p.window.View().State().Zoomed);
+  QVERIFY(!p.Zoomed());
 
   const QPoint at = p.At(50);
   QWheelEvent wheel(at, p.window.mapToGlobal(at), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
   QApplication::sendEvent(&p.window, &wheel);
-  QVERIFY(p.window.View().State().Zoomed);
+  QVERIFY(p.Zoomed());
   QVERIFY((p.At(50) - at).manhattanLength() <= 2);  // zoomed around the mouse
-
   p.window.resize(p.window.size() + QSize(100, 60));  // the zoom stays, the picture fills the window
   QCOMPARE(p.window.Image().size(), p.window.size() * p.window.devicePixelRatio());
-  QVERIFY(p.window.View().State().Zoomed);
+  QVERIFY(p.Zoomed());
 
   p.Mouse(QEvent::MouseButtonPress, Qt::RightButton, at, Qt::ShiftModifier);
   QVERIFY(p.window.ContextMenu()->isVisible());
@@ -146,32 +139,39 @@ void PlotWindowTest::MouseClickPicksBandAndWheelZoom() {
 
 void PlotWindowTest::SessionChangesRedrawWhatTheyShould() {
   Plot p("zigzag.trt");
-  auto settle = [&] { QCoreApplication::processEvents(); return p.window.Image().copy(); };
-  const QImage plain = settle();
+  auto settled = [&] {
+    QCoreApplication::processEvents();
+    return p.window.Image().copy();
+  };
+  const QImage plain = settled();
   p.session.ChangeSetting(SettingKey::PlotShowWind, [](SettingsValues& v) { v.PlotShowWind = true; });
-  const QImage vanes = settle();
+  const QImage vanes = settled();
   QVERIFY(vanes != plain);
   p.session.ChangeSetting(SettingKey::FlagWindHeading, [](SettingsValues& v) { v.FlagWindTWA = false; });
-  QCOMPARE(settle(), vanes);
+  QCOMPARE(settled(), vanes);
 
   p.Key(Qt::Key_End);
   p.prompts.ExpectQuestion("Delete 10 Track Points, starting at 290", true);
   p.session.DeletePoints(290, 10);
-  settle();
+  settled();
   QCOMPARE(p.window.View().State().CursorIndex, 289);
   QCOMPARE(p.session.Cursor(), 289);
 }
 
 void PlotWindowTest::SavesWhatIsShown() {
   Plot p("zigzag.trt");
-  const QString png = p.dir.filePath("plot.png"), pdf = p.dir.filePath("plot");
+  const QString png = p.dir.filePath("plot.png"), pdf = p.dir.filePath("plot.PDF");
   p.prompts.ExpectFile("Save plot as image", png.toStdString());
   p.Key(Qt::Key_E, Qt::ControlModifier);
   QCOMPARE(QImage(png).size(), p.window.size() * p.window.devicePixelRatio());
-
-  p.prompts.ExpectFile("Save plot as image", pdf.toStdString());  // the PNG filter: ".png" is added
-  p.prompts.ExpectQuestion(png.toStdString() + " exists, do you want to overwite ?", false);
+  p.prompts.ExpectFile("Save plot as image", pdf.toStdString());
   p.window.ContextMenu()->findChild<QAction*>("mnuSavePlotImage")->trigger();
+  QFile written(pdf);
+  QVERIFY(written.open(QIODevice::ReadOnly) && written.read(5) == "%PDF-");
+
+  p.prompts.ExpectFile("Save plot as image", p.dir.filePath("plot").toStdString());  // ".png" is added
+  p.prompts.ExpectQuestion(png.toStdString() + " exists, do you want to overwite ?", false);
+  p.Key(Qt::Key_E, Qt::ControlModifier);
 }
 
 }  // namespace wl::test

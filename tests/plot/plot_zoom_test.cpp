@@ -9,13 +9,6 @@
 namespace wl {
 namespace {
 
-TEST(ZoomAround, EdgesMoveTowardsThePoint) {
-  const PlotArea a{1000, 0, 2000, 1000};
-  EXPECT_EQ(ZoomAround(a, 1500, 500, 2), (PlotArea{750, 250, 1750, 1250}));
-  EXPECT_EQ(ZoomAround(a, 1000, 0, 2), (PlotArea{500, 0, 1500, 1000}));
-  EXPECT_EQ(ZoomAround(a, 1000, 0, 0.5), (PlotArea{2000, 0, 3000, 1000}));
-}
-
 class PlotZoomTest : public ::testing::Test {
  protected:
   PlotZoomTest() {

@@ -73,6 +73,8 @@ PlotWindow::PlotWindow(TrackSession& session, QWidget* parent)
   connect(&session_, &TrackSession::TackFlagChanged, this, &PlotWindow::FollowTackFlag);
   connect(&session_, &TrackSession::CursorMoved, this, &PlotWindow::FollowCursor);
   connect(&session_.Replay(), &TrackReplay::Simulated, this, &PlotWindow::DrawSimulatorMark);
+  connect(&session_.Replay(), &TrackReplay::Started, this, &PlotWindow::ShowCaption);
+  connect(&session_.Replay(), &TrackReplay::Stopped, this, &PlotWindow::ShowCaption);
 }
 
 PlotWindow::~PlotWindow() = default;
@@ -167,11 +169,17 @@ void PlotWindow::RedrawSoon() {
   });
 }
 
-void PlotWindow::FollowTrack() {
+void PlotWindow::ShowCaption() {
   const std::string& name = session_.Store().TrackFileName;
-  setWindowTitle(name.empty() ? QString("Plot Route") : "Plot Route - " + QString::fromStdString(name));
+  QString caption = name.empty() ? QString("Plot Route") : "Plot Route - " + QString::fromStdString(name);
+  if (session_.Replay().Running()) caption += " - replaying";
+  setWindowTitle(caption);
+}
+
+void PlotWindow::FollowTrack() {
+  ShowCaption();
   // At once, not at the redraw: the cursor must stay within the new points.
-  view_->SetTrack(&session_.Processed(), name);
+  view_->SetTrack(&session_.Processed(), session_.Store().TrackFileName);
   RedrawSoon();
 }
 

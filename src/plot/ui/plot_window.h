@@ -62,6 +62,7 @@ class PlotWindow : public QWidget, private PlotActions {
   void CursorMoved(int32_t index) override;
 
   // The session's signals.
+  void ShowCaption();  // names the file, and a running replay
   void FollowTrack();
   void FollowSetting(SettingKey key);
   void FollowTackFlag();
