@@ -91,7 +91,8 @@ void TrackReplayTest::ATrackChangeOrAFailingOutputStopsIt() {
   Replaying r(4800);
   r.output.failAfter = 2;
   r.session.ChangeSetting(SettingKey::SimRate, [](SettingsValues& v) { v.simRate = "600"; });
-  r.prompts.ExpectMessage("the line carries about 480 bytes/s, the replay needs about 1050; choose a higher speed or a lower rate");
+  r.prompts.ExpectMessage(
+      "the line carries about 480 bytes/s, the replay needs about 1050; choose a higher speed or a lower rate");
   r.replay().Start();
   r.prompts.ExpectMessage("write failed");
   for (int tick = 0; tick < 3; ++tick) r.timer->Fire();

@@ -109,8 +109,9 @@ void PlotWindow::Show() {
   // A cursor step changes two markers' worth of pixels, not the picture.
   const QRect damage = surface_->TakeDamage();
   const double r = surfacePixelRatio_;
-  if (!damage.isEmpty())
-    update(QRectF(damage.x() / r, damage.y() / r, damage.width() / r, damage.height() / r).toAlignedRect().adjusted(-1, -1, 1, 1));
+  if (damage.isEmpty()) return;
+  const QRectF logical(damage.x() / r, damage.y() / r, damage.width() / r, damage.height() / r);
+  update(logical.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void PlotWindow::paintEvent(QPaintEvent* event) {
@@ -226,7 +227,8 @@ void PlotWindow::ToggleTackFlag(int32_t index) {
 void PlotWindow::ShowSettings() { emit SettingsRequested(); }
 
 void PlotWindow::StepTextMode() {
-  session_.ChangeSetting(SettingKey::PlotShowText, [](SettingsValues& v) { v.plotShowText = NextShowText(v.plotShowText); });
+  session_.ChangeSetting(SettingKey::PlotShowText,
+                         [](SettingsValues& v) { v.plotShowText = NextShowText(v.plotShowText); });
 }
 
 void PlotWindow::ToggleShowWind() {

@@ -47,9 +47,13 @@ constexpr double kWheelNotch = 120, kZoomPerNotch = 1.25;
 
 }  // namespace
 
-void PlotWindow::ToPlot(QPointF pos, double& x, double& y) const { surface_->FromDevice(pos * surfacePixelRatio_, x, y); }
+void PlotWindow::ToPlot(QPointF pos, double& x, double& y) const {
+  surface_->FromDevice(pos * surfacePixelRatio_, x, y);
+}
 
-QPointF PlotWindow::WindowPos(const PosRec& pos) const { return surface_->ToDevice(pos.Lon, pos.Lat) / surfacePixelRatio_; }
+QPointF PlotWindow::WindowPos(const PosRec& pos) const {
+  return surface_->ToDevice(pos.Lon, pos.Lat) / surfacePixelRatio_;
+}
 
 void PlotWindow::ShowMenu(QPoint globalPos) { menu_->popup(globalPos); }
 
