@@ -17,21 +17,10 @@
 #include "mainwin/track_table_view.h"
 #include "session/track_session.h"
 #include "settings/settings_store.h"
+#include "support/window_bench.h"
 #include "track/track_rec.h"
 
 namespace {
-
-// Chooses the bench's file and answers Yes; shows nothing.
-class BenchPrompts : public wl::UiPrompts {
- public:
-  std::string file;
-  void ShowMessage(const std::string&, wl::Icon) override {}
-  bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
-  std::optional<wl::FileDialogChoice> ChooseFile(const wl::FileDialogRequest& r) override {
-    return wl::FileDialogChoice{file, r.filterIndex};
-  }
-  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
-};
 
 // A beat to windward: tacks every 40 points, one point every 10 s.
 void WriteTrack(const std::string& path) {
@@ -53,7 +42,7 @@ struct Bench {
   QTemporaryDir dir;
   std::string track = dir.filePath("long.trt").toStdString();
   wl::SettingsStore settings{dir.filePath("Wakeline.ini").toStdString()};
-  BenchPrompts prompts;
+  wl::bench::QuietUiPrompts prompts;
   std::unique_ptr<wl::GuiApp> app;
   wl::MainWindow* window = nullptr;
   wl::TrackTableView* grid = nullptr;
@@ -118,13 +107,4 @@ BENCHMARK(BM_DeleteHundredPointsInTheMiddle)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Bench b;
-  bench = &b;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return wl::bench::RunWindowBenchmarks(argc, argv, bench); }

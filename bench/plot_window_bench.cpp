@@ -21,22 +21,15 @@
 #include "session/track_session.h"
 #include "settings/settings_store.h"
 #include "support/bench_tracks.h"
+#include "support/window_bench.h"
 
 namespace {
-
-class BenchPrompts : public wl::UiPrompts {
- public:
-  void ShowMessage(const std::string&, wl::Icon) override {}
-  bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
-  std::optional<wl::FileDialogChoice> ChooseFile(const wl::FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
-};
 
 struct Bench {
   wl::bench::BenchFiles files;
   QTemporaryDir dir;
   wl::SettingsStore settings{dir.filePath("Wakeline.ini").toStdString()};
-  BenchPrompts prompts;
+  wl::bench::QuietUiPrompts prompts;
   wl::TrackSession session{settings, prompts, {20000, 15000, false}};
   std::unique_ptr<wl::PlotWindow> window;
 
@@ -148,13 +141,4 @@ BENCHMARK(BM_PlotWindowReplayAtRate600)->Unit(benchmark::kMillisecond)->Iteratio
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Bench b;
-  bench = &b;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return wl::bench::RunWindowBenchmarks(argc, argv, bench); }
