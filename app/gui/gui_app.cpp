@@ -10,6 +10,7 @@
 #include "nav/ui/tack_list_window.h"
 #include "plot/ui/plot_window.h"
 #include "session/track_session.h"
+#include "settings/ui/settings_dialog.h"
 #include "widgets/twips.h"
 
 namespace wl {
@@ -34,7 +35,8 @@ void PlaceBeside(QWidget& window, const QWidget& main) {
 
 GuiApp::GuiApp(SettingsStore& settings, UiPrompts& prompts, bool repairHeading)
     : session_(std::make_unique<TrackSession>(settings, prompts, StartOnThisScreen(repairHeading))),
-      main_(std::make_unique<MainWindow>(*session_)) {
+      main_(std::make_unique<MainWindow>(*session_)),
+      settings_(std::make_unique<SettingsDialog>(*session_)) {
   connect(main_.get(), &MainWindow::PlotRequested, this, &GuiApp::ShowPlot);
   connect(main_.get(), &MainWindow::TackListRequested, this, &GuiApp::ShowTackList);
   connect(main_.get(), &MainWindow::SettingsRequested, this, &GuiApp::ShowSettings);
@@ -57,11 +59,14 @@ void GuiApp::ShowPlot() {
 
 void GuiApp::ShowTackList() {
   TackListWindow window(*session_, main_.get());
+  connect(&window, &TackListWindow::LegChosen, main_.get(), &MainWindow::SelectPoint);
   window.exec();
 }
 
 void GuiApp::ShowSettings() {
-  session_->Prompts().ShowMessage("The settings dialog is not available yet", Icon::Information);
+  settings_->show();
+  settings_->raise();
+  settings_->activateWindow();
 }
 
 void GuiApp::ShowFolderList() {

@@ -9,6 +9,7 @@ namespace wl {
 class FolderListWindow;
 class MainWindow;
 class PlotWindow;
+class SettingsDialog;
 class SettingsStore;
 class TrackSession;
 class UiPrompts;
@@ -31,6 +32,7 @@ class GuiApp : public QObject {
 
   std::unique_ptr<TrackSession> session_;
   std::unique_ptr<MainWindow> main_;
+  std::unique_ptr<SettingsDialog> settings_;  // made hidden at start, kept for the run
   FolderListWindow* folderList_ = nullptr;  // made when first asked for, kept for the run
   PlotWindow* plot_ = nullptr;              // made when first shown; Esc and closing hide it
 };

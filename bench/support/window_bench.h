@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,12 +12,15 @@
 
 namespace wl::bench {
 
-// Answers Yes, chooses `file` in every file dialog and no folder; shows nothing.
+// Answers Yes, never stops a long run, gives 10 for a whole number (thinning to 10 s), chooses
+// `file` in every file dialog and no folder; shows nothing.
 class QuietUiPrompts : public UiPrompts {
  public:
   std::string file;
   void ShowMessage(const std::string&, Icon) override {}
   bool AskYesNo(const std::string&, Icon, bool) override { return true; }
+  bool AskToStop(const std::string&, Icon) override { return false; }
+  std::optional<std::string> AskWholeNumber(const std::string&, int32_t) override { return "10"; }
   std::optional<FileDialogChoice> ChooseFile(const FileDialogRequest& r) override {
     return FileDialogChoice{file, r.filterIndex};
   }

@@ -76,6 +76,12 @@ std::string ListProgressText(int64_t listed, int64_t total) {
   return std::to_string(total > 0 ? listed * 100 / total : 0) + "%";
 }
 
+std::string DistanceText(float distance, char decimalSeparator) {
+  std::string text = ShortFloatText(distance);
+  std::replace(text.begin(), text.end(), '.', decimalSeparator);
+  return text;
+}
+
 FolderListing::FolderListing() = default;
 
 bool FolderListing::CollectNames(const std::string& folder, ListType type, Prompts& prompts) {
@@ -120,12 +126,14 @@ bool FolderListing::ShowList(const std::string& folder, ListType type, const Rea
   std::stable_sort(rows_.begin(), rows_.end(),
                    [](const ListRow& a, const ListRow& b) { return ListNameBefore(a.name, b.name); });
 
-  summary_ = folder + kCrLf;
-  if (rows_.empty())
-    summary_ += "No files of selected type in this directory";
-  else
-    summary_ += std::to_string(rows_.size()) + " files, total distance " + ShortFloatText(total_);
+  summary_ = Summary('.');
   return opened;
+}
+
+std::string FolderListing::Summary(char decimalSeparator) const {
+  if (rows_.empty()) return folder_ + kCrLf + "No files of selected type in this directory";
+  return folder_ + kCrLf + std::to_string(rows_.size()) + " files, total distance " +
+         DistanceText(total_, decimalSeparator);
 }
 
 std::string FolderListing::CopyText(size_t first, size_t last) const {

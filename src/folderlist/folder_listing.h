@@ -42,8 +42,12 @@ std::string ListFolderFromLastFile(std::string_view lastFile);
 // Progress while listing: the whole percent of listed of total, then "%".
 std::string ListProgressText(int64_t listed, int64_t total);
 
+// A distance as the listing shows it, not rounded, with the given decimal separator.
+std::string DistanceText(float distance, char decimalSeparator);
+
 class FolderListing {
  public:
+  // Called as each file has been read; Rows() then holds the files read so far, unsorted.
   using Progress = std::function<void(const std::string& percentText)>;
 
   FolderListing();
@@ -56,8 +60,10 @@ class FolderListing {
 
   // In sorted order.
   const std::vector<ListRow>& Rows() const { return rows_; }
-  // Folder + CR LF + "N files, total distance X", or the no-files text.
+  // Folder + CR LF + "N files, total distance X", or the no-files text; "." in X.
   const std::string& Summary() const { return summary_; }
+  // The same with the given decimal separator in X.
+  std::string Summary(char decimalSeparator) const;
   float TotalDistance() const { return total_; }
 
   // The clipboard text of rows first..last (0-based, inclusive); empty when that holds no row.

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -21,6 +22,7 @@
 #include "widgets/app_title.h"
 #include "widgets/grid_style.h"
 #include "widgets/twips.h"
+#include "widgets/window_placement.h"
 
 namespace wl {
 
@@ -71,17 +73,23 @@ void MainWindow::CreateControls() {
     Place(l, left, top, width, height);
     return l;
   };
-  // A caption that the font makes wider than its place grows to the right, into free space.
-  auto widen = [](QWidget* w) { w->resize(std::max(w->width(), w->sizeHint().width()), w->height()); };
-  widen(label("Inputfiletag", "Inputfile:", 120, 120, 600, 195, false));
+  // A caption that the font makes larger than its place grows to the right, or down where it
+  // wraps, into free space.
+  auto fit = [](QWidget* w) {
+    const auto* l = qobject_cast<QLabel*>(w);
+    const bool wraps = l && l->wordWrap();
+    const int width = wraps ? w->width() : std::max(w->width(), w->sizeHint().width());
+    w->resize(width, std::max(w->height(), wraps ? w->heightForWidth(width) : w->sizeHint().height()));
+  };
+  fit(label("Inputfiletag", "Inputfile:", 120, 120, 600, 195, false));
   inputName_ = label("Inputfilenaam", "", 1080, 120, 5085, 555);
-  widen(label("Outputfiletag", "Outputfile: ", 120, 840, 765, 195, false));
+  fit(label("Outputfiletag", "Outputfile: ", 120, 840, 765, 195, false));
   outputName_ = label("Outputfilenaam", "", 1080, 840, 5085, 555);
-  label("Label1", "Turn angle which marks a new Tack 15-60 or  0", 1080, 1560, 3735, 375);
+  fit(label("Label1", "Turn angle which marks a new Tack 15-60 or  0", 1080, 1560, 3735, 375));
 
-  cmdOpen_ = AddButton("CommandOpenInput", "Open Inputfile", "Opens a .trc or .trt file", 6360, 0);
+  cmdOpen_ = AddButton("CommandOpenInput", "Open Inputfile", "Opens a .trc or .trt file (Ctrl+O)", 6360, 0);
   cmdPlot_ = AddButton("cmdPlot", "Plot Route", "Open Plot View", 6360, 480);
-  cmdSave_ = AddButton("CommandSave", "Save", "Saves the data as listed below", 6360, 960);
+  cmdSave_ = AddButton("CommandSave", "Save", "Saves the data as listed below (Ctrl+S)", 6360, 960);
   cmdComments_ = AddButton("cmdShowComments", "Comments",
                            "In .trt files you can have comment lines, starting with '/*'; if there are any, this "
                            "button will display them",
@@ -92,11 +100,11 @@ void MainWindow::CreateControls() {
   optAllWpts_->setObjectName("OptionAllWpts");
   optAllWpts_->setChecked(true);
   Place(optAllWpts_, 8160, 960, 1815, 255);
-  widen(optAllWpts_);
+  fit(optAllWpts_);
   optTrackWpts_ = new QRadioButton("Output track waypoints only", this);
   optTrackWpts_->setObjectName("OptionTrackWpts");
   Place(optTrackWpts_, 8160, 1260, 2295, 255);
-  widen(optTrackWpts_);
+  fit(optTrackWpts_);
   cmdCOMSet_ = AddButton("cmdCOMSet", "Settings", "Show/Modify settings for Plot and Simulation", 8160, 1560);
   cmdListDist_ =
       AddButton("cmdListDist", "List Tracks", "Lists the tracks and distances in a selected Folder", 9960, 0);
@@ -111,7 +119,15 @@ void MainWindow::CreateControls() {
   progress_ = label("lblProgress", "", 8160, 120, 45, 195, false);
 
   grid_ = new TrackTableView(new TrackTableModel(session_.Processed(), this), this);
-  setMinimumSize(TwipsToPx(kMinWidth, this), TwipsToPx(kMinHeight, this));
+  status_ = label("lblStatus", "", kGridLeft, 0, 0, 0, false);
+  status_->hide();
+  // A face wider than the one the twips were drawn for pushes captions past them: the window
+  // grows so that every control stays whole.
+  int controlsRight = 0;
+  for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!w->isWindow() && w != grid_ && w != progress_) controlsRight = std::max(controlsRight, w->geometry().right());
+  setMinimumSize(std::max(TwipsToPx(kMinWidth, this), controlsRight + 1 + TwipsToPx(kGridMargin, this)),
+                 TwipsToPx(kMinHeight, this));
 
   optionsMenu_ = new QMenu("Options", this);
   optionsMenu_->setObjectName("mnuOptions");
@@ -130,6 +146,9 @@ void MainWindow::ConnectControls() {
   connect(cmdCOMSet_, &QPushButton::clicked, this, &MainWindow::SettingsRequested);
   connect(grid_, &TrackTableView::DeleteRequested, this, &MainWindow::DeletePoints);
   connect(grid_, &TrackTableView::InsertRequested, this, &MainWindow::InsertFile);
+  connect(grid_, &TrackTableView::UndoRequested, &session_, &TrackSession::Undo);
+  connect(grid_, &TrackTableView::RedoRequested, &session_, &TrackSession::Redo);
+  connect(grid_, &TrackTableView::ThinRequested, &session_, &TrackSession::Thin);
 
   connect(tackAngle_, &TackAngleBox::Accepted, this, [this](const QString& text) {
     session_.ChangeSetting(SettingKey::TackAngle, [&](SettingsValues& v) { v.tackAngle = text.toStdString(); });
@@ -153,21 +172,36 @@ void MainWindow::ConnectControls() {
   };
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { cmdOpen_->click(); });
   shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { cmdSave_->click(); });
-  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { session_.Undo(); });
-  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { session_.Redo(); });
 }
 
 void MainWindow::Layout() {
   if (!grid_ || isMinimized()) return;
   const int left = TwipsToPx(kGridLeft, this), top = TwipsToPx(kGridTop, this);
   const int margin = TwipsToPx(kGridMargin, this);
-  grid_->setGeometry(left, top, std::max(width() - left - margin, 0), std::max(height() - top - margin, 0));
+  const int gridWidth = std::max(width() - left - margin, 0);
+  // The status line, when there is one, takes a line from the table's foot.
+  const int statusHeight = status_->isHidden() ? 0 : status_->sizeHint().height();
+  const int gridHeight = std::max(height() - top - margin - statusHeight, 0);
+  grid_->setGeometry(left, top, gridWidth, gridHeight);
+  status_->setGeometry(left, top + gridHeight, gridWidth, statusHeight);
 }
 
 void MainWindow::RestoreGeometry() {
   const WindowGeometry& g = session_.Settings().mainGeometry;
-  move(TwipsToPx(g.left, this), TwipsToPx(g.top, this));
-  resize(TwipsToPx(g.width, this), TwipsToPx(g.height, this));
+  QList<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
+  const QRect stored(TwipsToPx(g.left, this), TwipsToPx(g.top, this), TwipsToPx(g.width, this),
+                     TwipsToPx(g.height, this));
+  const QRect placed =
+      PlaceOnScreens(stored, screens, QSize(TwipsToPx(kDefaultWidth, this), TwipsToPx(kDefaultHeight, this)));
+  move(placed.topLeft());
+  resize(placed.size());
+}
+
+void MainWindow::SelectPoint(int32_t index) {
+  grid_->SetCurrentRow(index);
+  grid_->scrollTo(grid_->currentIndex());
+  grid_->SetHighlight(TrackTableView::Highlight::Always);
 }
 
 void MainWindow::StoreGeometry() {

@@ -3,6 +3,7 @@
 // the track table, runs the file and edit commands through the session and asks for the other
 // windows by its signals.
 #include <QWidget>
+#include <cstdint>
 
 class QLabel;
 class QMenu;
@@ -21,6 +22,10 @@ class MainWindow : public QWidget {
  public:
   // Takes the stored geometry and tack angle from the session and shows the empty table.
   explicit MainWindow(TrackSession& session, QWidget* parent = nullptr);
+
+ public slots:
+  // Makes the point's row the current one, shown and highlighted.
+  void SelectPoint(int32_t index);
 
  signals:
   void PlotRequested();
@@ -76,6 +81,7 @@ class MainWindow : public QWidget {
   QLabel* inputName_ = nullptr;
   QLabel* outputName_ = nullptr;
   QLabel* progress_ = nullptr;
+  QLabel* status_ = nullptr;  // under the table: the dense log hint
   QMenu* optionsMenu_ = nullptr;
 };
 

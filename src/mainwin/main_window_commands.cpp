@@ -1,4 +1,5 @@
 // The main window's commands: each runs through the session; the window follows its signals.
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -8,6 +9,8 @@
 #include "mainwin/main_window.h"
 #include "mainwin/track_table_view.h"
 #include "session/track_session.h"
+#include "track/track_thinning.h"
+#include "widgets/app_title.h"
 
 namespace wl {
 
@@ -19,14 +22,26 @@ void MainWindow::UpdateFileButtons() {
 
 void MainWindow::FollowTrack() {
   const TrackStore& store = session_.Store();
-  inputName_->setText(QString::fromStdString(store.InputFileName));
+  const QString inputName = QString::fromStdString(store.InputFileName);
+  QString caption = MainCaption();
+  if (!inputName.isEmpty()) caption += " - " + QFileInfo(inputName).fileName();
+  if (store.DataChanged) caption += " *";
+  setWindowTitle(caption);
+  inputName_->setText(inputName);
   outputName_->setText(QString::fromStdString(session_.OutputFileName()));
   cmdComments_->setEnabled(!store.TrackComments.empty());
   cmdPlot_->setEnabled(session_.Plottable());
   cmdShowTack_->setEnabled(session_.Plottable());
 }
 
-void MainWindow::FollowProcessing() { grid_->SetUp(); }
+void MainWindow::FollowProcessing() {
+  grid_->SetUp();
+  status_->setText(session_.DenseLog() ? QString::fromLatin1(kDenseLogHint.data(), kDenseLogHint.size()) : QString());
+  if (status_->isHidden() == session_.DenseLog()) {
+    status_->setVisible(session_.DenseLog());
+    Layout();
+  }
+}
 
 void MainWindow::ShowProgress(const QString& caption) {
   progress_->setText(caption);

@@ -1,6 +1,5 @@
 #include "mainwin/track_table_view.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -10,13 +9,10 @@
 
 #include "mainwin/track_table_model.h"
 #include "widgets/clipboard_text.h"
-#include "widgets/twips.h"
 
 namespace wl {
 
 namespace {
-
-constexpr int kCellPaddingPx = 8;  // the item view's margins on both sides
 
 // Paints the selection only as the table's highlight style allows, and never a focus frame.
 class CellDelegate : public QStyledItemDelegate {
@@ -34,16 +30,6 @@ class CellDelegate : public QStyledItemDelegate {
   const TrackTableView& view_;
 };
 
-// The column widths were set for a narrow 8 point face; a wider face gets smaller until a point's
-// time fits its column.
-QFont FittingFont(QFont font, int timeColumnPx) {
-  for (double points = 8; points > 6; points -= 0.5) {
-    font.setPointSizeF(points);
-    if (QFontMetrics(font).horizontalAdvance("20210612 09:30:00") + kCellPaddingPx <= timeColumnPx) break;
-  }
-  return font;
-}
-
 QAction* AddAction(QMenu* menu, const char* name, const QString& text) {
   QAction* a = menu->addAction(text);
   a->setObjectName(name);
@@ -56,7 +42,6 @@ TrackTableView::TrackTableView(TrackTableModel* model, QWidget* parent)
     : ReadOnlyGrid("MSFGTrack", {"mnuTRCEdit", "TrackEdit", "mnuTRCSelectAll", "&Select All", "mnuTRCCopy", "&Copy"},
                    SelectRows, parent),
       model_(*model) {
-  setFont(FittingFont(font(), TwipsToPx(model_.Table().SetupWidth(1), this)));
   setModel(&model_);
   setItemDelegate(new CellDelegate(*this));
   setCornerButtonEnabled(false);
@@ -80,20 +65,30 @@ TrackTableView::TrackTableView(TrackTableModel* model, QWidget* parent)
   separator_->setObjectName("mnuTRCSep1");
   resizeAction_ = AddAction(menu, "mnuTRCResizeCols", "&Resize Columns");
   connect(resizeAction_, &QAction::triggered, this, &TrackTableView::ResizeColumns);
+  menu->addSeparator()->setObjectName("mnuTRCSep2");
+  // Shown with their keys in the menu; the keys work anywhere in the window.
+  auto edit = [&](const char* name, const char* text, QKeySequence keys, void (TrackTableView::*signal)()) {
+    QAction* a = AddAction(menu, name, text);
+    a->setShortcut(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);
+    connect(a, &QAction::triggered, this, signal);
+  };
+  edit("mnuTRCUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &TrackTableView::UndoRequested);
+  edit("mnuTRCRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TrackTableView::RedoRequested);
+  connect(AddAction(menu, "mnuTRCThin", "&Thin Track..."), &QAction::triggered, this, &TrackTableView::ThinRequested);
 }
 
 void TrackTableView::SetUp() {
   model_.Reload();
-  for (int col = 0; col < model_.columnCount(); ++col)
-    setColumnWidth(col, TwipsToPx(model_.Table().SetupWidth(col), this));
+  SetColumnWidths([this](int col) { return model_.Table().SetupWidth(col); });
   SetHighlight(Highlight::Never);
   SetCurrentRow(0);
   SetFirstVisibleRow(0);
 }
 
 void TrackTableView::ResizeColumns() {
-  for (int col = 0; col < model_.columnCount(); ++col)
-    setColumnWidth(col, TwipsToPx(model_.Table().ResizedWidth(col), this));
+  SetColumnWidths([this](int col) { return model_.Table().ResizedWidth(col); });
 }
 
 void TrackTableView::SelectAllRows() {

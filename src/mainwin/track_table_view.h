@@ -42,6 +42,9 @@ class TrackTableView : public ReadOnlyGrid {
  signals:
   void DeleteRequested();
   void InsertRequested();
+  void UndoRequested();
+  void RedoRequested();
+  void ThinRequested();
 
  protected:
   void ShowMenu(bool onHeads, const QPoint& globalPos) override;

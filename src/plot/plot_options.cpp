@@ -4,10 +4,6 @@
 
 namespace wl {
 
-int32_t NextShowText(int32_t topIndex) {
-  return topIndex >= kShowTextAll && topIndex < kShowTextTackWait ? topIndex + 1 : kShowTextAll;
-}
-
 PlotOptions PlotOptionsFrom(const SettingsValues& s) {
   PlotOptions o;
   o.speedHigh = static_cast<float>(ParseNumber(s.txtPltSpdHigh));

@@ -19,10 +19,6 @@ struct PlotOptions {
   friend bool operator==(const PlotOptions&, const PlotOptions&) = default;
 };
 
-// F4: the text chooser's next top index, "All" -> "Nothing" -> "Tack & Wait" -> "All"; a blank
-// top entry steps to "All".
-int32_t NextShowText(int32_t topIndex);
-
 // The live settings as the plot window reads them (the speed limits from their boxes).
 PlotOptions PlotOptionsFrom(const SettingsValues& settings);
 

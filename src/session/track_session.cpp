@@ -8,6 +8,7 @@
 #include "session/nmea_link.h"
 #include "session/track_replay.h"
 #include "track/track_commands.h"
+#include "track/track_thinning.h"
 
 namespace wl {
 
@@ -24,7 +25,8 @@ TrackSession::TrackSession(SettingsStore& settingsStore, UiPrompts& prompts, con
   if (!settingsStore_.LoadError().empty()) prompts_.ShowMessage(settingsStore_.LoadError(), Icon::Exclamation);
   settings_ = LoadSettingsValues(settingsStore_, start.screenWidth, start.screenHeight,
                                  [this](SettingKey key, std::string_view text) { StoreSetting(key, text); });
-  Process();
+  // The empty track derives no speed scale: the boxes keep their texts until a track is read.
+  ProcessTrackRecs(*store_, *processed_, {settings_.tackAngle, true});
   history_.Reset();
   link_ = std::make_unique<NmeaLink>(*this);
   replay_ = std::make_unique<TrackReplay>(*this);
@@ -33,11 +35,11 @@ TrackSession::TrackSession(SettingsStore& settingsStore, UiPrompts& prompts, con
 TrackSession::~TrackSession() = default;
 
 bool TrackSession::WantsToSaveFirst() {
-  return store_->DataChanged && prompts_.AskYesNo("Data has changed, do you want to save first", Icon::None, false);
+  return store_->DataChanged && prompts_.AskToStop("Data has changed, do you want to save first", Icon::None);
 }
 
 std::optional<std::string> TrackSession::ChooseFile(const std::string& title, bool save) {
-  return GetFileName(title, save, prompts_, settingsStore_,
+  return GetFileName(title, save ? store_.get() : nullptr, prompts_, settingsStore_,
                      [this](SettingKey key, std::string_view text) { StoreSetting(key, text); });
 }
 
@@ -108,7 +110,7 @@ bool TrackSession::DeleteOpenFile() {
   const std::string name = store_->InputFileName;
   std::error_code ec;
   if (name.empty() || !std::filesystem::exists(name, ec) || std::filesystem::is_directory(name, ec)) return true;
-  if (!prompts_.AskYesNo("Permanently Delete " + name, Icon::None, false)) return false;
+  if (!prompts_.AskYesNo("Permanently Delete " + name, Icon::None, true)) return false;
   if (!std::filesystem::remove(name, ec) && ec) {
     prompts_.ShowMessage(name + "\r\ncould not be deleted: " + ec.message(), Icon::Exclamation);
     return false;
@@ -136,13 +138,17 @@ void TrackSession::Reprocess() { Process(); }
 
 bool TrackSession::MayQuit() {
   return !store_->DataChanged ||
-         prompts_.AskYesNo("Data have changed, do you want to quit without saving ?", Icon::None, false);
+         prompts_.AskYesNo("Data have changed, do you want to quit without saving ?", Icon::None, true);
 }
 
 void TrackSession::Process() {
   const std::optional<SpeedScale> scale =
       ProcessTrackRecs(*store_, *processed_, ProcessingOptions(settings_),
                        [this](const std::string& caption) { emit Progress(QString::fromStdString(caption)); });
+  const auto begin = processed_->ProcRecs.begin();
+  const auto tackPoints = std::count_if(begin, begin + processed_->count,
+                                       [](const ProcRec& rec) { return rec.TackFlag == kTackPoint; });
+  denseLog_ = IsDenseLog(*store_, static_cast<int32_t>(tackPoints));
   const int32_t cursor = std::clamp(cursor_, 0, std::max(processed_->count - 1, 0));
   const bool cursorMoved = cursor != cursor_;
   cursor_ = cursor;

@@ -49,6 +49,9 @@ class TrackSession : public QObject {
   const std::string& OutputFileName() const { return outputFileName_; }
   // The plot's current point, within the processed points (0 for an empty track).
   int32_t Cursor() const { return cursor_; }
+  // The last pass found a dense log: points a second or two apart, and the tack rule firing on
+  // their GPS noise.
+  bool DenseLog() const { return denseLog_; }
   // Where the replay's sentences go, as the settings choose.
   NmeaLink& Link() { return *link_; }
   // The replay of the track from the current point (the plot's F2).
@@ -67,6 +70,9 @@ class TrackSession : public QObject {
   bool Save(bool tackPointsOnly);
   // Deletes the file the track was read from, once confirmed; true when no such file is left.
   bool DeleteOpenFile();
+  // Thin Track: asks the interval (whole seconds), says how many points remain, and thins once
+  // the user confirms; one edit, undone as one.
+  bool Thin();
   bool Undo();
   bool Redo();
   // Runs the processing pass again, after a change of what it reads (the tack angle).
@@ -125,6 +131,7 @@ class TrackSession : public QObject {
   bool plottable_ = false;
   std::string outputFileName_;
   int32_t cursor_ = 0;
+  bool denseLog_ = false;
   std::string shownSettingsError_;  // the last failed settings write the user was told of
   std::unique_ptr<NmeaLink> link_;  // last: it follows the session's signals
   std::unique_ptr<TrackReplay> replay_;  // made last, gone first: it reads everything above

@@ -18,7 +18,9 @@ constexpr int32_t kTextAll = 1, kTextTackAndWait = 3, kTextBlankBelow = 4;
 
 }  // namespace
 
-int32_t ClickedPlotShowText(int32_t top) { return top == kTextTackAndWait ? kTextAll : ScrolledPlotShowText(top + 1); }
+int32_t ClickedPlotShowText(int32_t top) {
+  return top == kTextTackAndWait ? kTextAll : ScrolledPlotShowText(top + 1);
+}
 
 int32_t ScrolledPlotShowText(int32_t top) {
   if (top >= kTextBlankBelow) return kTextAll;

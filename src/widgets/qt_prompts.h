@@ -13,11 +13,14 @@ class QtPrompts : public UiPrompts {
 
   void ShowMessage(const std::string& text, Icon icon) override;
   bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) override;
+  bool AskToStop(const std::string& text, Icon icon) override;
+  std::optional<std::string> AskWholeNumber(const std::string& text, int32_t initial) override;
   std::optional<FileDialogChoice> ChooseFile(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initialFolder) override;
 
  private:
   QWidget* Parent() const;
+  bool Ask(const std::string& text, Icon icon, bool defaultYes, bool escapeYes);
   QWidget* parent_;
 };
 

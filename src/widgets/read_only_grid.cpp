@@ -1,17 +1,22 @@
 #include "widgets/read_only_grid.h"
 
 #include <QHeaderView>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
 #include <algorithm>
 
 #include "widgets/grid_style.h"
+#include "widgets/twips.h"
 
 namespace wl {
 
 namespace {
 
 constexpr int kRowHeightTwips = 240;
+// Enough rows to meet the widest texts of a column of numbers without measuring 20001 of them.
+constexpr int kSampledRows = 32;
 
 }  // namespace
 
@@ -49,6 +54,26 @@ void ReadOnlyGrid::SelectBlock(const CellBlock& block) {
   selectionModel()->setCurrentIndex(from, QItemSelectionModel::NoUpdate);
   selectionModel()->select(QItemSelection(from, model()->index(block.bottom, block.right)),
                            QItemSelectionModel::ClearAndSelect);
+}
+
+int ReadOnlyGrid::TextWidth(int col) const {
+  // The item view's text margin on both sides, and the grid line.
+  const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  const int margins = 2 * textMargin + (showGrid() ? 1 : 0);
+  const QFontMetrics metrics(font());
+  int width = horizontalHeader()->sectionSizeHint(col);
+  auto measure = [&](int row) {
+    width = std::max(width, metrics.horizontalAdvance(model()->index(row, col).data().toString()) + margins);
+  };
+  const int rows = model()->rowCount();
+  for (int row = 0; row < rows; row += std::max(1, rows / kSampledRows)) measure(row);
+  if (rows > 0) measure(rows - 1);
+  return width;
+}
+
+void ReadOnlyGrid::SetColumnWidths(const std::function<int32_t(int col)>& twips) {
+  for (int col = 0; col < model()->columnCount(); ++col)
+    setColumnWidth(col, std::max(TwipsToPx(twips(col), this), TextWidth(col)));
 }
 
 void ReadOnlyGrid::ShowMenu(bool, const QPoint& globalPos) { menu_->popup(globalPos); }

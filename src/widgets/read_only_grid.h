@@ -3,6 +3,8 @@
 // cells or the heads opens it at the pointer and leaves the selection as it is. What Select All
 // and Copy do is the window's.
 #include <QTableView>
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 class QMenu;
@@ -36,6 +38,9 @@ class ReadOnlyGrid : public QTableView {
   std::optional<CellBlock> SelectedBlock() const;
   // Selects the block and makes its top left cell the current one.
   void SelectBlock(const CellBlock& block);
+  // Sets every column to its width in twips, or wider where the font needs it for the head or
+  // for a cell of the first, the last or a sample of the rows between, so that no text is cut.
+  void SetColumnWidths(const std::function<int32_t(int col)>& twips);
 
  signals:
   void SelectAllRequested();
@@ -48,6 +53,8 @@ class ReadOnlyGrid : public QTableView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  int TextWidth(int col) const;
+
   QMenu* menu_;
 };
 

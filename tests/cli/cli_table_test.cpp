@@ -1,4 +1,4 @@
-// wakeline-cli table and tacks: golden outputs, the real recordings and the track options.
+// wakeline-cli table and tacks: golden outputs and the real recordings.
 // Regenerate goldens after a deliberate change with build/wakeline-cli table|tacks data/samples/F [--flags]
 // > tests/golden/table_[flags_]F.txt (tacks_F.txt), run from the source folder, and review the diff.
 #include "cli_util.h"
@@ -25,15 +25,6 @@ TEST(CliGolden, TableAndTacksMatchGoldenOutput) {
   }
 }
 
-TEST(CliTacks, TackAngleAndTrueHeadingOptionsApply) {
-  // Tack angle 0 leaves only the waits, after an empty row.
-  const auto waits = Cells(RunCli({"tacks", Sample("anchor_wait.trt"), "--tack-angle", "0", "--true-heading"}).out);
-  ASSERT_EQ(waits.size(), 3u);
-  EXPECT_EQ(waits[0][5], "avtHDG:    ");
-  EXPECT_EQ(waits[1], std::vector<std::string>(13));
-  EXPECT_EQ(waits[2][2], "0:05:00");
-}
-
 // The same race as TRC, TRT and clock-time TRT gives the same table apart from the TRT-only
 // columns, and the one GPS jump is the only outlier.
 TEST(CliTable, RealRecordingsAgreeAcrossFormats) {
@@ -58,16 +49,6 @@ TEST(CliTable, RealRecordingsAgreeAcrossFormats) {
   EXPECT_EQ(wind[5766][9], ":14:18");  // the two recording gaps are legs of their own
   EXPECT_EQ(wind[6393][9], ":25:46");
   EXPECT_EQ(wind[6393][12], "4:16:06");
-}
-
-// A leg sailed due north (course 0) keeps its course and its tack angle to the next leg.
-TEST(CliTacks, RealRecordingLegDueNorth) {
-  WL_REQUIRE_REALDATA(dir);
-  const auto rows = Cells(RunCli({"tacks", dir + "/irene_2008-07-11.trc"}).out);
-  ASSERT_GT(rows.size(), 61u);
-  EXPECT_EQ(rows[60], (std::vector<std::string>{"20080711 12:11:52", "12:12:16", "00:00:24", ".05", ".05", "N/A", "0",
-                                                "7.1", "-66"}));
-  EXPECT_EQ(rows[61][6], "294");
 }
 
 }  // namespace

@@ -28,6 +28,14 @@ inline std::vector<std::vector<std::string>> Cells(const std::string& out) {
   return rows;
 }
 
+// The value of a "key: value" line of `info`.
+inline std::string Field(const std::string& out, const std::string& key) {
+  const size_t at = out.find("\n" + key + ": ");
+  if (at == std::string::npos) return "<no " + key + ">";
+  const size_t from = at + key.size() + 3;
+  return out.substr(from, out.find('\n', from) - from);
+}
+
 // Runs `cmd sample [--flags]` and compares stdout with tests/golden/<cmd>_[flags_]<sample>.txt.
 inline void ExpectGolden(const std::string& cmd, const std::string& sample, bool flags = false) {
   std::vector<std::string> args{cmd, Sample(sample)};

@@ -1,5 +1,5 @@
 // The folder listing window on a temporary folder of sample tracks: which folder it lists, its
-// type options, its copies and its folder chooser.
+// rows as they are read in the user's number format, its type options, copies and folder chooser.
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -37,7 +37,6 @@ struct Fixture : SessionFixture {
     return rows.join(", ");
   }
   void Click(const char* name) { QTest::mouseClick(window->findChild<QAbstractButton*>(name), Qt::LeftButton); }
-  bool Menu(const char* action) { return TriggerGridMenu(grid, action); }
 
   std::unique_ptr<FolderListWindow> window;
   ReadOnlyGrid* grid;
@@ -55,13 +54,18 @@ class FolderListWindowTest : public QObject {
 };
 
 void FolderListWindowTest::ListsTheLastFilesFolderSortedWithProgressAndSummary() {
+  DecimalComma comma;
+  if (!comma.Active()) QSKIP("no locale with a decimal comma can be made here");
   Fixture f("a.TRC");
   PaintedTexts painted(f.label);
+  PaintedTexts rows(f.grid->viewport(), [&] { return QString::number(f.grid->model()->rowCount()); });
   f.window->show();
   QTRY_COMPARE(f.grid->model()->rowCount(), 4);
-  QCOMPARE(f.Rows(), QString("a.TRC 4.628277 300, B.trc 36.58233 40, c.trt 4.628277 300, d.trt 0 1"));
-  QCOMPARE(f.label->text(), QString::fromStdString(f.Folder()) + "\n4 files, total distance 45.83888");
+  // The window writes numbers as the user's locale does.
+  QCOMPARE(f.Rows(), QString("a.TRC 4,628277 300, B.trc 36,58233 40, c.trt 4,628277 300, d.trt 0 1"));
+  QCOMPARE(f.label->text(), QString::fromStdString(f.Folder()) + "\n4 files, total distance 45,83888");
   QCOMPARE(painted.texts.mid(painted.texts.indexOf("25%"), 4), (QStringList{"25%", "50%", "75%", "100%"}));
+  QCOMPARE(rows.texts.mid(rows.texts.indexOf("1"), 4), (QStringList{"1", "2", "3", "4"}));  // as each file is read
   QVERIFY(f.grid->selectionModel()->isRowSelected(0, {}));
 }
 
@@ -78,26 +82,26 @@ void FolderListWindowTest::TypeOptionsAndCopies() {
   f.Click("cmdCopyAll");
   QCOMPARE(QGuiApplication::clipboard()->text(), head + "       4.6\ta.TRC\r\n      36.6\tB.trc\r\n");
   QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, f.grid->visualRect(f.grid->model()->index(1, 0)).center());
-  QVERIFY(f.Menu("mnuCopy"));
+  QVERIFY(TriggerGridMenu(f.grid, "mnuCopy"));
   QCOMPARE(QGuiApplication::clipboard()->text(), head + "      36.6\tB.trc\r\n");
-  QVERIFY(f.Menu("MnuSelAll"));
+  QVERIFY(TriggerGridMenu(f.grid, "MnuSelAll", true));
   QCOMPARE(f.grid->selectionModel()->selectedRows().size(), 2);
 
   // Nothing listed: nothing copied.
   QGuiApplication::clipboard()->setText("kept");
   f.prompts.ExpectFolder(f.dir.filePath("empty").toStdString());
   f.Click("cmdBrowseFolder");
-  QCOMPARE(f.label->text(), f.dir.filePath("empty") + "\nNo files of selected type in this directory");
   f.Click("cmdCopyAll");
   QCOMPARE(QGuiApplication::clipboard()->text(), QString("kept"));
 }
 
 void FolderListWindowTest::WithoutALastFileTheChooserPicksAndTheFolderIsKept() {
   Fixture f(nullptr);
+  f.session.OpenFile(SamplePath("one_point.trt"));
   f.prompts.ExpectFolder(std::nullopt);  // cancelled: the modal show ends at once
   QTimer::singleShot(5000, f.window.get(), [&] { f.window->done(QDialog::Accepted); });  // a safety net only
   QCOMPARE(f.window->exec(), int(QDialog::Rejected));
-  QCOMPARE(f.prompts.asked[0].initialFolder, std::string());
+  QCOMPARE(f.prompts.asked[0].initial + "/", SamplePath(""));  // where the open track is
   f.prompts.ExpectFolder(f.Folder());
   f.window->show();
   QTRY_COMPARE(f.grid->model()->rowCount(), 4);
@@ -109,7 +113,7 @@ void FolderListWindowTest::WithoutALastFileTheChooserPicksAndTheFolderIsKept() {
   QTRY_COMPARE(f.grid->model()->rowCount(), 3);
   f.prompts.ExpectFolder(std::nullopt);  // cancelled: nothing changes
   f.Click("cmdBrowseFolder");
-  QCOMPARE(f.prompts.asked.back().initialFolder, f.Folder());
+  QCOMPARE(f.prompts.asked.back().initial, f.Folder());
   QCOMPARE(f.grid->model()->rowCount(), 3);
 }
 

@@ -1,4 +1,5 @@
-// The desktop program's smaller parts: command line, file dialog filters, undo history, comments window.
+// The desktop program's smaller parts: command line, file dialog filters, undo history, window
+// placement, comments window.
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 #include "mainwin/comments_window.h"
 #include "session/track_history.h"
 #include "widgets/qt_file_dialog.h"
+#include "widgets/window_placement.h"
 
 namespace wl {
 
@@ -18,6 +20,7 @@ class GuiPartsTest : public QObject {
   void CommandLineFileAndHeadingRepair();
   void FilterListBecomesQtNameFilters();
   void HistoryIsBoundedAndKnowsTheSavedState();
+  void StoredPlaceStaysOnAScreen();
   void CommentsShowReadOnlyInAFixedPitchFont();
 };
 
@@ -75,6 +78,26 @@ void GuiPartsTest::HistoryIsBoundedAndKnowsTheSavedState() {
   history.Redo(store);
   history.Redo(store);
   QVERIFY(!store.DataChanged);  // back at the saved state
+}
+
+void GuiPartsTest::StoredPlaceStaysOnAScreen() {
+  const QRect primary(0, 0, 800, 600), right(800, 0, 1024, 768);
+  const QSize defaultSize(790, 467);
+  struct Case {
+    QRect stored;
+    QList<QRect> screens;
+    QRect placed;
+  };
+  const Case cases[] = {
+      {{40, 50, 700, 500}, {primary, right}, {40, 50, 700, 500}},
+      {{900, 100, 700, 500}, {primary, right}, {900, 100, 700, 500}},
+      {{900, 100, 700, 500}, {primary}, {5, 66, 700, 500}},  // the right screen was removed
+      {{-650, 50, 700, 500}, {primary}, {-650, 50, 700, 500}},  // a grip of it is left to take
+      {{-651, 50, 700, 500}, {primary}, {5, 66, 700, 500}},
+      {{40, -1, 700, 500}, {primary}, {5, 66, 700, 500}},  // the caption above the screen
+      {{40, 50, 1000000, 1000000}, {primary}, {40, 50, 800, 600}},
+  };
+  for (const Case& c : cases) QCOMPARE(PlaceOnScreens(c.stored, c.screens, defaultSize), c.placed);
 }
 
 void GuiPartsTest::CommentsShowReadOnlyInAFixedPitchFont() {

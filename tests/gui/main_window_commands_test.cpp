@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QUrl>
 #include <QtTest>
 
@@ -16,26 +15,17 @@ namespace wl::test {
 
 namespace {
 
-const std::string kSaveFirst = "Data has changed, do you want to save first";
-
-QByteArray ReadAll(const std::string& path) {
-  QFile f(QString::fromStdString(path));
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString Label(WindowHarness& h, const char* name) { return h.Find<QLabel>(name)->text(); }
 bool Enabled(WindowHarness& h, const char* name) { return h.Find<QPushButton>(name)->isEnabled(); }
 
 // Clicks the button and closes the modal window it opens: "objectName|start of its text".
 QString ModalWindowOf(WindowHarness& h, const char* button, QWidget** seen = nullptr) {
   QString name;
-  QTimer::singleShot(0, [&] {
-    if (QWidget* w = QApplication::activeModalWidget()) {
-      name = w->objectName();
-      if (seen) *seen = w;
-      if (auto* box = w->findChild<QPlainTextEdit*>("txtBox")) name += "|" + box->toPlainText().left(20);
-      w->close();
-    }
+  OnNextModal([&](QWidget* w) {
+    name = w->objectName();
+    if (seen) *seen = w;
+    if (auto* box = w->findChild<QPlainTextEdit*>("txtBox")) name += "|" + box->toPlainText().left(20);
+    w->close();
   });
   h.Click(button);
   return name;
@@ -51,6 +41,13 @@ void Drop(QWidget& window, const std::string& file) {
   QCoreApplication::processEvents();
 }
 
+// A copy of a sample in dir, for commands that change or delete their file.
+std::string CopyOf(const QTemporaryDir& dir, const char* sample) {
+  const QString copy = dir.filePath(sample);
+  QFile::copy(QString::fromStdString(SamplePath(sample)), copy);
+  return copy.toStdString();
+}
+
 }  // namespace
 
 class MainWindowCommandsTest : public QObject {
@@ -58,50 +55,29 @@ class MainWindowCommandsTest : public QObject {
 
  private slots:
   void OpenShowsTheFileAndRemembersTheDialog();
-  void OpenAndDropAskToSaveFirst();
   void DeleteAndInsertActOnTheSelectedRows();
-  void SaveWritesAllPointsOrTackPointsOnly();
-  void UndoRedoAndClose();
+  void SaveStartsAtTheTrackAndWritesWhatOpensAgain();
+  void DenseLogIsToldAndThinnedAsOneEdit();
   void ButtonsReachTheirCommandsAndWindows();
 };
 
 void MainWindowCommandsTest::OpenShowsTheFileAndRemembersTheDialog() {
   WindowHarness h;
   const std::string file = SamplePath("zigzag.trt");
-  h.Open(file);
-  QCOMPARE(h.prompts.asked.front().file.initialName, std::string());
+  h.prompts.ExpectFile("Open first file", file, 2);
+  h.Click("CommandOpenInput");
   QCOMPARE(h.Rows(), 300);
   QCOMPARE(Label(h, "Inputfilenaam"), QString::fromStdString(file));
+  QCOMPARE(h.window().windowTitle(), QString("Wakeline  V" WAKELINE_VERSION " - zigzag.trt"));
   for (const char* b : {"cmdPlot", "CmdShowTack", "CommandSave", "cmdDelFile", "cmdShowComments"})
     QVERIFY2(Enabled(h, b), b);
-  QCOMPARE(h.Stored("FileOpen", "LastFile"), file);
-  QCOMPARE(h.Stored("FileOpen", "LastExt"), std::string("1"));
 
   // The next start's dialog begins at the filter and file last chosen.
-  h.session().StoreSetting(SettingKey::LastExt, "2");
   h.Restart();
   h.prompts.ExpectFile("Open first file", std::nullopt);
   h.Click("CommandOpenInput");
   QCOMPARE(h.prompts.asked.back().file.filterIndex, 2);
   QCOMPARE(h.prompts.asked.back().file.initialName, file);
-  QCOMPARE(h.Rows(), 1);
-}
-
-void MainWindowCommandsTest::OpenAndDropAskToSaveFirst() {
-  WindowHarness h;
-  h.Open(SamplePath("zigzag.trt"));
-  h.prompts.ExpectQuestion("Delete Track Point 0", true);
-  h.Key(Qt::Key_Delete);
-  h.prompts.ExpectQuestion(kSaveFirst, true);  // the user saves first: no dialog
-  h.Click("CommandOpenInput");
-  QCOMPARE(h.Rows(), 299);
-  h.prompts.ExpectQuestion(kSaveFirst, false);
-  h.prompts.ExpectMessage("/tmp/notes.txt is not a .trc or .trt track file");
-  Drop(h.window(), "/tmp/notes.txt");
-  QCOMPARE(h.Rows(), 299);
-  h.prompts.ExpectQuestion(kSaveFirst, false);
-  Drop(h.window(), SamplePath("one_point.trt"));
-  QCOMPARE(h.Rows(), 1);
 }
 
 void MainWindowCommandsTest::DeleteAndInsertActOnTheSelectedRows() {
@@ -116,11 +92,10 @@ void MainWindowCommandsTest::DeleteAndInsertActOnTheSelectedRows() {
   h.ClickRow(2, Qt::ShiftModifier);  // selected upwards
   h.prompts.ExpectQuestion("Delete 3 Track Points, starting at 2", true);
   h.EditAction("mnuTRCDeleteTP")->trigger();
-  QCOMPARE(h.Rows(), 297);
   QCOMPARE(h.Cell(2, 1), QString("20210612 09:30:50"));
-  QCOMPARE(h.Grid()->CurrentRow(), 2);
   QCOMPARE(h.Grid()->SelectionEndRow(), 2);
   QCOMPARE(h.Grid()->highlight(), TrackTableView::Highlight::Always);
+  QVERIFY(h.window().windowTitle().endsWith(" - zigzag.trc *"));
   h.Key(Qt::Key_End);
   h.prompts.ExpectQuestion("Delete Track Point 296", true);
   h.Key(Qt::Key_Delete);
@@ -133,48 +108,87 @@ void MainWindowCommandsTest::DeleteAndInsertActOnTheSelectedRows() {
   QCOMPARE(h.Cell(296, 1), QString("20210612 09:30:00"));
 }
 
-void MainWindowCommandsTest::SaveWritesAllPointsOrTackPointsOnly() {
-  WindowHarness h;
-  QTemporaryDir dir;
-  const std::string all = dir.filePath("all.trc").toStdString();
-  h.Open(SamplePath("zigzag.trc"));
-  h.Save(all);
-  QCOMPARE(ReadAll(all), ReadAll(SamplePath("zigzag.trc")));
-  QCOMPARE(Label(h, "Outputfilenaam"), QString::fromStdString(all));
-  QCOMPARE(Label(h, "Inputfilenaam"), QString::fromStdString(all));
-
-  QTest::mouseClick(h.Find<QRadioButton>("OptionTrackWpts"), Qt::LeftButton);
-  const std::string tacks = dir.filePath("tacks.trc").toStdString();
-  h.Save(tacks);
-  QCOMPARE(ReadAll(tacks).size(), 9 * 30);  // the nine tack points' records
-
-  h.prompts.ExpectFile("Save file", all);
-  h.prompts.ExpectQuestion(all + " exists, do you want to overwite ?", false);
-  h.prompts.ExpectMessage("file not saved");
-  h.Click("CommandSave");
-  const ScriptedUiPrompts::Asked& overwrite = h.prompts.asked[h.prompts.asked.size() - 2];
-  QCOMPARE(overwrite.icon, Icon::Exclamation);
-  QVERIFY(overwrite.defaultNo);
-  QCOMPARE(Label(h, "Outputfilenaam"), QString::fromStdString(tacks));
-}
-
-void MainWindowCommandsTest::UndoRedoAndClose() {
+void MainWindowCommandsTest::SaveStartsAtTheTrackAndWritesWhatOpensAgain() {
   WindowHarness h;
   h.ShowActive();
-  h.Open(SamplePath("zigzag.trt"));
-  h.ClickRow(10);
-  h.prompts.ExpectQuestion("Delete Track Point 10", true);
-  h.Key(Qt::Key_Delete);
-  h.Key(Qt::Key_Z, Qt::ControlModifier);
+  QTemporaryDir dir;
+  const std::string race = CopyOf(dir, "zigzag.trt"), named = dir.filePath("named").toStdString();
+  const std::string noComments = "writing track file does not write comment lines (yet)!";
+  Drop(h.window(), race);  // no dialog, nothing remembered: the save dialog starts from the track
+  h.prompts.ExpectFile("Save file", named);  // no extension: the track's kind
+  h.prompts.ExpectMessage(noComments);
+  QTest::keyClick(&h.window(), Qt::Key_S, Qt::ControlModifier);
+  const FileDialogRequest& start = h.prompts.asked[h.prompts.asked.size() - 2].file;
+  QCOMPARE(start.filterIndex, 2);
+  QCOMPARE(start.initialName, race);
+  QCOMPARE(Label(h, "Outputfilenaam"), QString::fromStdString(named + ".trt"));
+  QCOMPARE(h.Stored("FileOpen", "LastFile"), named + ".trt");
+  h.prompts.ExpectFile("Save file", named, 1);  // the TRC filter chosen
+  h.prompts.ExpectMessage(noComments);
+  h.prompts.ExpectMessage(
+      "Saving a .trt file as .trc does not store all data and changes CT to UTC by subtracting 2 hours");
+  h.Click("CommandSave");
+  QCOMPARE(QFile(QString::fromStdString(named + ".trc")).size(), 300 * 30);
+  h.Open(named + ".trt");
   QCOMPARE(h.Rows(), 300);
+
+  // The extension comes before the overwrite question, which asks about the file that exists.
+  QTest::mouseClick(h.Find<QRadioButton>("OptionTrackWpts"), Qt::LeftButton);
+  h.prompts.ExpectFile("Save file", named);
+  h.prompts.ExpectQuestion(named + ".trt exists, do you want to overwite ?", true);
+  h.Click("CommandSave");
+  QVERIFY(h.prompts.asked.back().defaultNo);
+  QFile tacks(QString::fromStdString(named + ".trt"));
+  QVERIFY(tacks.open(QIODevice::ReadOnly));
+  QCOMPARE(tacks.readAll().count("\r\n"), 9);  // the nine tack points' lines
+}
+
+void MainWindowCommandsTest::DenseLogIsToldAndThinnedAsOneEdit() {
+  // A log every second that turns every fourth point: the tack rule fires on GPS noise.
+  QTemporaryDir dir;
+  QFile f(dir.filePath("dense.trt"));
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  for (int i = 0; i < 120; ++i) {
+    const double east = (i % 8 < 4 ? i % 4 : 4 - i % 4) * 3e-5;
+    f.write(QString::asprintf("20210612 09:%02d:%02d,%.6f,%.6f,5.7,0,0,0,9.5,0,0,0,0,0,0,0,5.7\r\n", i / 60, i % 60,
+                              54.3 + i * 2e-5, 10.1 + east)
+                .toLatin1());
+  }
+  f.close();
+  WindowHarness h;
+  h.ShowActive();
+  auto* hint = h.Find<QLabel>("lblStatus");
+  h.Open(SamplePath("zigzag.trt"));
+  QVERIFY(hint->isHidden());
+  h.Open(f.fileName().toStdString());
+  QCOMPARE(hint->text(), QString("Dense log: Thin Track... (right-click the table) shows the manoeuvres"));
+  QCOMPARE(h.Grid()->geometry().bottom() + 1, hint->geometry().top());
+
+  const std::string ask = "Thin Track: keep one point every how many seconds? (1 to 3600)";
+  const std::string thin = "Thinning to one point every 10 s leaves 13 of 120 points. Thin the track?";
+  h.prompts.ExpectNumber(ask, "0");
+  h.prompts.ExpectMessage("The interval must be a whole number of seconds from 1 to 3600, not \"0\"");
+  h.prompts.ExpectNumber(ask, "1");
+  h.prompts.ExpectMessage("Thinning to one point every 1 s leaves all 120 points: nothing to thin");
+  h.prompts.ExpectNumber(ask, "10");
+  h.prompts.ExpectQuestion(thin, false);
+  for (int i = 0; i < 3; ++i) h.EditAction("mnuTRCThin")->trigger();
+  QVERIFY(!h.Changed() && hint->isVisible());
+  QCOMPARE(h.prompts.asked[h.prompts.asked.size() - 2].initial, std::string("10"));
+  h.prompts.ExpectNumber(ask, "10");
+  h.prompts.ExpectQuestion(thin, true);
+  h.EditAction("mnuTRCThin")->trigger();
+  QCOMPARE(h.Rows(), 13);
+  QVERIFY(h.Changed() && hint->isHidden());
+
+  h.Key(Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(h.Rows(), 120);
   QVERIFY(!h.Changed());
   h.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  QCOMPARE(h.Rows(), 299);
-
+  QCOMPARE(h.Rows(), 13);
   const std::string quit = "Data have changed, do you want to quit without saving ?";
   h.prompts.ExpectQuestion(quit, false);
   QVERIFY(!h.window().close());
-  QVERIFY(h.window().isVisible());
   h.prompts.ExpectQuestion(quit, true);
   QVERIFY(h.window().close());
 }
@@ -185,12 +199,10 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   h.prompts.ExpectMessage(
       "in trt files, lines starting with \"/*\" are treated as comments;\r\nthis file has no comments");
   h.Click("cmdShowComments");
-  h.prompts.ExpectMessage("The settings dialog is not available yet");
   h.Click("cmdCOMSet");
 
   QTemporaryDir dir;
-  const std::string copy = dir.filePath("copy.trt").toStdString();
-  QVERIFY(QFile::copy(QString::fromStdString(SamplePath("zigzag.trt")), QString::fromStdString(copy)));
+  const std::string copy = CopyOf(dir, "zigzag.trt");
   h.Open(copy);
   QCOMPARE(ModalWindowOf(h, "cmdShowComments"), QString("frmDisplText|---- /* Sample track"));
   QCOMPARE(ModalWindowOf(h, "CmdShowTack"), QString("frmTackData"));
@@ -201,9 +213,6 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   ModalWindowOf(h, "cmdListDist", &again);
   QCOMPARE(again, listing);
 
-  h.prompts.ExpectQuestion("Permanently Delete " + copy, false);
-  h.Click("cmdDelFile");
-  QVERIFY(QFile::exists(QString::fromStdString(copy)));
   h.prompts.ExpectQuestion("Permanently Delete " + copy, true);
   h.Click("cmdDelFile");
   QVERIFY(!QFile::exists(QString::fromStdString(copy)));
@@ -212,6 +221,8 @@ void MainWindowCommandsTest::ButtonsReachTheirCommandsAndWindows() {
   h.prompts.ExpectFile("Open first file", std::nullopt);
   h.Click("CommandOpenInput");  // even a cancelled Open sets the file buttons by the track's kind
   QVERIFY(Enabled(h, "cmdDelFile"));
+  h.Click("cmdDelFile");  // the file went behind the program's back: nothing asked
+  QVERIFY(!Enabled(h, "cmdDelFile"));
 }
 
 }  // namespace wl::test

@@ -88,6 +88,12 @@ void TrackSessionTest::SubscribersFollowADeleteAnUndoAndASettingChange() {
 }
 
 void TrackSessionTest::TheDerivedSpeedScaleIsLiveButNeverStored() {
+  {  // Before a track is read there is no scale: the boxes show their design texts.
+    SessionFixture fresh;
+    QCOMPARE(fresh.session.Settings().txtPltSpdHigh + " " + fresh.session.Settings().txtPltSpdLow,
+             std::string("7.5 3.5"));
+    QCOMPARE(fresh.session.Settings().PlotSpeedHigh, -1.0f);
+  }
   Fixture f;
   QCOMPARE(f.session.Settings().PlotSpeedHigh, 6.0f);
   QCOMPARE(f.session.Settings().txtPltSpdLow, std::string("3.0"));

@@ -1,11 +1,10 @@
-// The track table's own behaviour: the keys, select all, copy and the edit menu.
+// The track table's own behaviour: the keys, select all, copy, the edit menu, and texts not cut.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QtTest>
 
 #include "support/window_harness.h"
-#include "widgets/twips.h"
 
 namespace wl::test {
 
@@ -16,6 +15,7 @@ class TrackTableViewTest : public QObject {
   void KeysMoveAndExtendTheSelection();
   void SelectAllAndCopy();
   void EditMenuFollowsWhereTheClickWas();
+  void EveryHeadAndCellIsWhole();
 };
 
 void TrackTableViewTest::KeysMoveAndExtendTheSelection() {
@@ -83,6 +83,10 @@ void TrackTableViewTest::EditMenuFollowsWhereTheClickWas() {
     menu->hide();
     return ok;
   };
+  QStringList items;
+  for (const QAction* a : menu->actions()) items << a->text() + a->shortcut().toString();
+  QCOMPARE(items, (QStringList{"&Select All", "&Copy", "&Delete Track Point", "&Insert File", "", "&Resize Columns", "",
+                               "&UndoCtrl+Z", "&RedoCtrl+Shift+Z", "&Thin Track..."}));
   h.ClickRow(4);
   h.ClickRow(4, Qt::NoModifier, Qt::RightButton);
   QVERIFY(menuIs(false, true, false));
@@ -93,10 +97,24 @@ void TrackTableViewTest::EditMenuFollowsWhereTheClickWas() {
   h.Key(Qt::Key_Up, Qt::ShiftModifier);
   h.ClickRow(299, Qt::NoModifier, Qt::RightButton);
   QVERIFY(menuIs(false, true, false));  // two rows selected
-  h.RightClickHead(2);
+  RightClickHead(h.Grid(), 2);
   QVERIFY(menuIs(false, false, true));
+  const int uiCOG = h.Grid()->columnWidth(7);
   h.EditAction("mnuTRCResizeCols")->trigger();
-  QCOMPARE(h.Grid()->columnWidth(7), TwipsToPx(550, h.Grid()));
+  QVERIFY(h.Grid()->columnWidth(7) < uiCOG);
+  QVERIFY(RowWhole(h.Grid(), 0));
+}
+
+void TrackTableViewTest::EveryHeadAndCellIsWhole() {
+  QTemporaryDir dir;
+  QFile points(dir.filePath("long.trc"));
+  QVERIFY(points.open(QIODevice::WriteOnly) && points.write(QByteArray(10001 * 30, '\0')) == 10001 * 30);
+  points.close();
+  WindowHarness h;
+  h.ShowActive();
+  h.Open(points.fileName().toStdString());
+  QCOMPARE(h.Cell(10000, 0), QString("10000"));
+  QVERIFY(RowWhole(h.Grid(), 0) && RowWhole(h.Grid(), 10000));
 }
 
 }  // namespace wl::test

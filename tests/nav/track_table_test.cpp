@@ -12,12 +12,6 @@
 namespace wl::test {
 namespace {
 
-std::vector<std::string> Cells(const TrackTable& table, int32_t row) {
-  std::vector<std::string> cells;
-  for (int col = 0; col < table.ColumnCount(); ++col) cells.push_back(table.Cell(row, col));
-  return cells;
-}
-
 TEST(TrackTable, HeadingHeadFollowsTheFile) {
   TrackBuilder trt(true);
   trt.At(0, 0, kNoon);
@@ -25,15 +19,6 @@ TEST(TrackTable, HeadingHeadFollowsTheFile) {
     trt.store().TrueHeading = trueHeading;
     EXPECT_EQ(TrackTable(*Process(trt.store()).track).Head(4), trueHeading ? "tHDG" : "HDG");
   }
-}
-
-TEST(TrackTable, SixtySecondsAndThreeHundredMetres) {
-  TrackBuilder b;
-  b.At(0, 0, kNoon).At(162, 0, kNoon + 60 * kSecond);
-  const Processed p = Process(b.store());
-  EXPECT_EQ(Cells(TrackTable(*p.track), 1),
-            (std::vector<std::string>{"1", "20080711 12:01:00", "00 N 00.162", "00 W 00.000", "0", "0.0", "0",
-                                      "0.162", ":01:00", "9.72", "0.16", "0:01:00", "9.7"}));
 }
 
 TEST(TrackTable, HoursOfLegsAndTimeUnderWay) {

@@ -29,7 +29,6 @@ TEST(PlotCli, LabelsFollowTheOptions) {
                            "--size", "789x1639", "--primitives"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::string tail = run.out.substr(run.out.find("label\tlblDat"));
-  EXPECT_EQ(tail.find("lblGeoWind"), std::string::npos);  // a TRC track shows no instrument labels
   EXPECT_NE(tail.find("label\tlblTime\t10:19:50 UTC\n"), std::string::npos) << tail;  // the last point
   EXPECT_NE(tail.find("label\tlblSpeed\tSOG: "), std::string::npos) << tail;
   EXPECT_TRUE(tail.ends_with("label\tlblTackPopup\t\n")) << tail;  // text mode "Nothing"

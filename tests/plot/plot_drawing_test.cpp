@@ -113,9 +113,7 @@ TEST(PlotWaitText, ByLength) {
 }
 
 TEST(DrawTrackPoints, WaitAndTackCirclesWithTheirTextsInModeAllOnly) {
-  auto t = test::PlotTrack(false, 12);
-  for (int i = 4; i <= 6; ++i) t->ProcRecs[static_cast<size_t>(i)].uiSOG = 0;  // a wait of 3 legs
-  t->ProcRecs[9].TackFlag = kTackPoint;
+  const auto t = test::WaitAndTackTrack();
   PlotScaling sc;
   sc.markRadius = 7;
   PlotOptions o;

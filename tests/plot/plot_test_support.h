@@ -32,4 +32,12 @@ inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 
   return HandTrack(pos, trt);
 }
 
+// Twelve such points with a wait over points 4 to 6 (no speed) and a tack point at 9.
+inline std::unique_ptr<ProcessedTrack> WaitAndTackTrack() {
+  auto t = PlotTrack(false, 12);
+  for (size_t i = 4; i <= 6; ++i) t->ProcRecs[i].uiSOG = 0;
+  t->ProcRecs[9].TackFlag = kTackPoint;
+  return t;
+}
+
 }  // namespace wl::test

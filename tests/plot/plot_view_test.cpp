@@ -67,6 +67,11 @@ class PlotViewTest : public ::testing::Test {
     view.MouseDown(button, false, x, y);
     view.MouseUp(button, false, x, y);
   }
+  // A right button press at point i, after moving there: the corners of the zoom band.
+  void RightAt(int32_t i) {
+    view.MouseMove(0, false, Pos(i).Lon, Pos(i).Lat);
+    view.MouseDown(kRightButton, false, Pos(i).Lon, Pos(i).Lat);
+  }
   const PosRec& Pos(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)].Pos; }
 
   std::unique_ptr<ProcessedTrack> track;
@@ -105,8 +110,9 @@ TEST_F(PlotViewTest, CursorKeysAndTheirLimits) {
   Press(kKeyDown);
   EXPECT_EQ(view.State().CursorIndex, 1);
   EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
-  actions.sim = true;
+  actions.sim = true;  // a replay only goes forward
   Press(kKeyUp);
+  Press(kKeyPageUp);
   EXPECT_EQ(view.State().CursorIndex, 1);
 }
 
@@ -204,12 +210,9 @@ TEST_F(PlotViewTest, RubberBandZoomIsTheSameDraggedEitherWay) {
 
 TEST_F(PlotViewTest, EscCancelsTheBandThenUnzoomsThenHides) {
   Open(test::PlotTrack());
-  view.MouseMove(0, false, Pos(2).Lon, Pos(2).Lat);
-  view.MouseDown(kRightButton, false, Pos(2).Lon, Pos(2).Lat);
-  view.MouseMove(0, false, Pos(5).Lon, Pos(5).Lat);
-  view.MouseDown(kRightButton, false, Pos(5).Lon, Pos(5).Lat);  // zoomed
-  view.MouseMove(0, false, Pos(3).Lon, Pos(3).Lat);
-  view.MouseDown(kRightButton, false, Pos(3).Lon, Pos(3).Lat);  // a new band
+  RightAt(2);
+  RightAt(5);  // zoomed
+  RightAt(3);  // a new band
   Mark();
   Press(kKeyEscape);
   EXPECT_FALSE(view.State().ZoomDragging);
@@ -224,10 +227,8 @@ TEST_F(PlotViewTest, EscCancelsTheBandThenUnzoomsThenHides) {
 
 TEST_F(PlotViewTest, PanWhileZoomedMovesTheCurrentPointToTheMouse) {
   Open(test::PlotTrack());
-  view.MouseMove(0, false, Pos(1).Lon, Pos(1).Lat);
-  view.MouseDown(kRightButton, false, Pos(1).Lon, Pos(1).Lat);
-  view.MouseMove(0, false, Pos(8).Lon, Pos(8).Lat);
-  view.MouseDown(kRightButton, false, Pos(8).Lon, Pos(8).Lat);
+  RightAt(1);
+  RightAt(8);
   const PlotArea before = view.State().ZoomView;
   view.MouseDown(kLeftButton, false, Pos(4).Lon, Pos(4).Lat);  // picks 4, arms the pan
   view.MouseUp(kLeftButton, false, Pos(4).Lon + 50, Pos(4).Lat - 20);

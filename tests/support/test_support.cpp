@@ -1,12 +1,12 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -64,45 +64,28 @@ std::string RealDataDir() {
   return {};
 }
 
-static std::string Slurp(int fd) {
-  std::string s;
-  char buf[65536];
-  ssize_t n;
-  while ((n = read(fd, buf, sizeof buf)) > 0) s.append(buf, static_cast<size_t>(n));
-  return s;
-}
-
 CliRun RunCli(const std::vector<std::string>& args) {
+  const TempDir dir;
+  const std::string out = dir.File("out"), err = dir.File("err");
+  posix_spawn_file_actions_t io;
+  posix_spawn_file_actions_init(&io);
+  posix_spawn_file_actions_addopen(&io, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&io, 1, out.c_str(), O_WRONLY | O_CREAT, 0600);
+  posix_spawn_file_actions_addopen(&io, 2, err.c_str(), O_WRONLY | O_CREAT, 0600);
+  std::vector<std::string> words{WAKELINE_CLI};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (auto& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
   CliRun run;
-  char outName[] = "/tmp/wl-cli-out-XXXXXX";
-  char errName[] = "/tmp/wl-cli-err-XXXXXX";
-  int outFd = mkstemp(outName), errFd = mkstemp(errName);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(outFd, 1);
-    dup2(errFd, 2);
-    int devnull = open("/dev/null", 0);
-    dup2(devnull, 0);
-    std::vector<char*> argv;
-    std::string exe = WAKELINE_CLI;
-    argv.push_back(exe.data());
-    std::vector<std::string> copy = args;
-    for (auto& a : copy) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execv(exe.c_str(), argv.data());
-    _exit(127);
-  }
+  pid_t pid = -1;
   int status = 0;
-  waitpid(pid, &status, 0);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  lseek(outFd, 0, SEEK_SET);
-  lseek(errFd, 0, SEEK_SET);
-  run.out = Slurp(outFd);
-  run.err = Slurp(errFd);
-  close(outFd);
-  close(errFd);
-  unlink(outName);
-  unlink(errName);
+  if (posix_spawn(&pid, argv[0], &io, nullptr, argv.data(), environ) == 0 && waitpid(pid, &status, 0) == pid &&
+      WIFEXITED(status))
+    run.exitCode = WEXITSTATUS(status);
+  posix_spawn_file_actions_destroy(&io);
+  run.out = ReadFile(out);
+  run.err = ReadFile(err);
   return run;
 }
 

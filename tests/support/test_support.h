@@ -51,7 +51,7 @@ struct CliRun {
   int exitCode = -1;
   std::string out, err;
 };
-// Runs wakeline-cli with the given arguments (each passed as one word), optional stdin text.
+// Runs wakeline-cli with the given arguments (each passed as one word) and nothing on stdin.
 CliRun RunCli(const std::vector<std::string>& args);
 
 }  // namespace wl::test

@@ -27,46 +27,38 @@ TEST(ParseTrtTime, InvalidFieldsGiveFalseAndZero) {
   ASSERT_TRUE(ParseTrtTime("18991229 00:00:00", d));  // before the day count's origin
   EXPECT_EQ(d, -1);
   for (const char* t : {"", "20080503 14:05:0", "2008-503 14:05:09", "20080503 14-05:09", "20080503 14:05-09",
-                        "20080230 12:00:00", "19000229 12:00:00", "20081301 12:00:00", "20080503 24:00:00", "20080503 12:60:00",
-                        "20080503 12:00:60", "2008050a 12:00:00", "20080503 1a:00:00", "20080503 +1:00:00"}) {
+                        "20080230 12:00:00", "19000229 12:00:00", "20081301 12:00:00", "20080503 24:00:00",
+                        "20080503 12:60:00", "20080503 12:00:60", "2008050a 12:00:00", "20080503 1a:00:00",
+                        "20080503 +1:00:00"}) {
     d = 7;
     EXPECT_FALSE(ParseTrtTime(t, d)) << t;
     EXPECT_EQ(d, 0) << t;
   }
 }
 
+// 30 March and 26 October are the last Sundays of 2008; summertime starts at 00:00 of the first.
 TEST(CTToUTC, SummertimeNoticeAndConversion) {
-  struct {
-    const char *field, *offset;
-    bool minus;
-    const char* message;  // empty: none
-    double expected;
-  } const cases[] = {
+  const std::string before = "date is before start summertime, check time difference: 02:00:00",
+                    after = "date is after end summertime, check time difference: 02:00:00",
+                    during = "date is during summertime, check time difference ";
+  const std::tuple<const char*, const char*, bool, std::string, double> cases[] = {
       {"20080503 12:00:00 CT", "02:00:00", false, "", At(2008, 5, 3, 10, 0, 0)},
-      {"20080115 12:00:00 CT", "02:00:00", false,
-       "date is before start summertime, check time difference: 02:00:00", At(2008, 1, 15, 10, 0, 0)},
+      {"20080115 12:00:00 CT", "02:00:00", false, before, At(2008, 1, 15, 10, 0, 0)},
       {"20081115 08:00:00CT", "01:00:00", false, "", At(2008, 11, 15, 7, 0, 0)},
-      {"20081115 08:00:00CT", "02:00:00", false, "date is after end summertime, check time difference: 02:00:00",
-       At(2008, 11, 15, 6, 0, 0)},
-      // 30 March and 26 October are the last Sundays of 2008; summertime starts at 00:00 of the first.
+      {"20081115 08:00:00CT", "02:00:00", false, after, At(2008, 11, 15, 6, 0, 0)},
       {"20080330 00:00:00 CT", "02:00:00", false, "", At(2008, 3, 29, 22, 0, 0)},
       {"20080329 23:59:59 CT", "01:00:00", false, "", At(2008, 3, 29, 22, 59, 59)},
       {"20081025 23:59:59 CT", "02:00:00", false, "", At(2008, 10, 25, 21, 59, 59)},
       {"20081026 00:00:00 CT", "01:00:00", false, "", At(2008, 10, 25, 23, 0, 0)},
-      {"20080711 12:31:44 CT", "01:00:00", false, "date is during summertime, check time difference 01:00:00",
-       At(2008, 7, 11, 11, 31, 44)},
-      {"20080503 12:00:00 CT", "02:00:00", true, "date is during summertime, check time difference 02:00:00",
-       At(2008, 5, 3, 14, 0, 0)},
-  };
-  for (const auto& c : cases) {
+      {"20080711 12:31:44 CT", "01:00:00", false, during + "01:00:00", At(2008, 7, 11, 11, 31, 44)},
+      {"20080503 12:00:00 CT", "02:00:00", true, during + "02:00:00", At(2008, 5, 3, 14, 0, 0)}};
+  for (const auto& [field, offset, minus, message, expected] : cases) {
     test::ScriptedPrompts prompts;
     bool done = false;
-    EXPECT_DOUBLE_EQ(CTToUTC(c.field, true, {c.offset, c.minus}, done, prompts), c.expected) << c.field;
-    EXPECT_TRUE(done) << c.field;
-    EXPECT_EQ(prompts.Texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-    if (*c.message) {
-      EXPECT_EQ(prompts.shown[0].icon, Icon::None);
-    }
+    EXPECT_DOUBLE_EQ(CTToUTC(field, true, {offset, minus}, done, prompts), expected) << field;
+    EXPECT_TRUE(done) << field;
+    EXPECT_EQ(prompts.Texts(), message.empty() ? std::vector<std::string>{} : std::vector{message}) << field;
+    for (const auto& shown : prompts.shown) EXPECT_EQ(shown.icon, Icon::None);
   }
 }
 

@@ -5,29 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
+#include "track_rig.h"
 
 // Insertion at an index and the distance along the track are seen through the readers, the
 // commands and the folder listing.
 namespace wl {
 namespace {
 
-// count points tagged by their latitude from firstTag, each with its line "L<tag>".
-void Fill(TrackBlock& block, int32_t count, int32_t firstTag) {
-  block.text.clear();
-  for (int32_t i = 0; i < count; ++i) {
-    const std::string line = "L" + std::to_string(firstTag + i);
-    TrackRec& r = block.recs[static_cast<size_t>(i)];
-    r.Pos = PosRec{firstTag + i, 0};
-    r.Line = LineRef{static_cast<uint32_t>(block.text.size()), static_cast<uint32_t>(line.size())};
-    block.text += line;
-  }
-}
-
 // A store opened with `count` points tagged from 0, and a block to insert more from.
 struct Opened {
   explicit Opened(int32_t count) {
-    Fill(block, count, 0);
+    test::TagPoints(block, count);
     EXPECT_TRUE(store.InsertTrackRecs(block, count, 0, "a.trt", prompts));
   }
   std::string Tags() const {
@@ -43,7 +31,7 @@ struct Opened {
 
 TEST(TrackStore, CapacityBoundary) {
   Opened o(20000);
-  Fill(o.block, 2, 90000);
+  test::TagPoints(o.block, 2, 90000);
   EXPECT_FALSE(o.store.InsertTrackRecs(o.block, 2, 5, "big.trt", o.prompts));
   EXPECT_EQ(o.store.TrackCount, 20000);
   EXPECT_EQ(o.store.TrackRecs[5].Pos.Lat, 5);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "track/float_text.h"
+#include "track/number_format.h"
 
 namespace wl {
 
@@ -36,7 +36,7 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const {
   const ListRow& row = listing_.Rows()[static_cast<size_t>(index.row())];
   switch (index.column()) {
     case 0: return QString::fromStdString(row.name);
-    case 1: return QString::fromStdString(ShortFloatText(row.distance));
+    case 1: return QString::fromStdString(DistanceText(row.distance, LocaleDecimalSeparator()));
     default: return QString::number(row.points);
   }
 }

@@ -14,6 +14,7 @@
 
 #include "folderlist/ui/folder_list_model.h"
 #include "session/track_session.h"
+#include "track/number_format.h"
 #include "widgets/clipboard_text.h"
 #include "widgets/grid_style.h"
 #include "widgets/read_only_grid.h"
@@ -44,9 +45,7 @@ FolderListWindow::FolderListWindow(const TrackSession& session, QWidget* parent)
                            QAbstractItemView::SelectRows, this);
   grid_->setModel(model_);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  grid_->setColumnWidth(0, TwipsToPx(kGridWidth - 2350, this));
-  grid_->setColumnWidth(1, TwipsToPx(1000, this));
-  grid_->setColumnWidth(2, TwipsToPx(1000, this));
+  SetColumnWidths();
   grid_->setMinimumSize(TwipsToPx(kGridWidth, this), TwipsToPx(3600, this));
   connect(grid_, &ReadOnlyGrid::SelectAllRequested, this, &FolderListWindow::SelectAllRows);
   connect(grid_, &ReadOnlyGrid::CopyRequested, this, &FolderListWindow::CopySelectedRows);
@@ -123,8 +122,15 @@ void FolderListWindow::Activate() {
   ShowList();
 }
 
+void FolderListWindow::SetColumnWidths() {
+  grid_->SetColumnWidths([](int col) { return col == 0 ? kGridWidth - 2350 : 1000; });
+}
+
 std::string FolderListWindow::ChooseListFolder() {
-  return session_.Prompts().ChooseFolder(kChooserTitle, listFolder_).value_or(std::string());
+  // With no folder yet, the chooser starts where the open track is.
+  const std::string start =
+      listFolder_.empty() ? ListFolderFromLastFile(session_.Store().InputFileName) : listFolder_;
+  return session_.Prompts().ChooseFolder(kChooserTitle, start).value_or(std::string());
 }
 
 void FolderListWindow::BrowseFolder() {
@@ -143,13 +149,18 @@ ListType FolderListWindow::SelectedType() const {
 void FolderListWindow::ShowList() {
   model_->Clear();
   const ReaderSettings reader = session_.Settings().Reader(false);
+  // The listing does not yield to the event loop: each file's row and the percentage are painted
+  // as it is read.
   listing_.ShowList(listFolder_, SelectedType(), reader, session_.Prompts(), [this](const std::string& percent) {
+    model_->Refresh();
+    grid_->viewport()->repaint();
     lblMsg_->setText(QString::fromStdString(percent));
     lblMsg_->repaint();
   });
   model_->Refresh();
+  SetColumnWidths();
   if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
-  lblMsg_->setText(LabelText(listing_.Summary()));
+  lblMsg_->setText(LabelText(listing_.Summary(LocaleDecimalSeparator())));
 }
 
 void FolderListWindow::SelectAllRows() {

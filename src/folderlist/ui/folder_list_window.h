@@ -33,6 +33,7 @@ class FolderListWindow : public QDialog {
   void CopySelectedRows();
   void CopyAllRows();
   ListType SelectedType() const;
+  void SetColumnWidths();
   // The chooser's folder, or empty when cancelled.
   std::string ChooseListFolder();
 

@@ -16,12 +16,18 @@ class TackListWindow : public QDialog {
  public:
   explicit TackListWindow(const TrackSession& session, QWidget* parent = nullptr);
 
+ signals:
+  // A double-click on a row closes the list: the first point of its leg or wait.
+  void LegChosen(int32_t index);
+
  private:
   void SelectAllRows();
   void CopySelection();
   // The grid's selection in list rows (row 0 is the heads); the list's own when the grid has none.
   GridSelection ViewSelection() const;
+  void ChooseLeg(const QModelIndex& index);
 
+  const ProcessedTrack& processed_;
   TackList list_;
   TackListModel* model_;
   ReadOnlyGrid* grid_;

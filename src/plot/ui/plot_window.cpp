@@ -13,6 +13,7 @@
 #include "plot/ui/plot_window_labels.h"
 #include "session/track_replay.h"
 #include "session/track_session.h"
+#include "settings/setting_checks.h"
 #include "widgets/twips.h"
 
 namespace wl {
@@ -228,7 +229,7 @@ void PlotWindow::ShowSettings() { emit SettingsRequested(); }
 
 void PlotWindow::StepTextMode() {
   session_.ChangeSetting(SettingKey::PlotShowText,
-                         [](SettingsValues& v) { v.plotShowText = NextShowText(v.plotShowText); });
+                         [](SettingsValues& v) { v.plotShowText = ClickedPlotShowText(v.plotShowText); });
 }
 
 void PlotWindow::ToggleShowWind() {

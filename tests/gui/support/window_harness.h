@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,9 +23,31 @@ namespace wl::test {
 
 std::string SamplePath(const std::string& name);
 
-// Right-clicks the grid's cells and triggers an item of the menu that opens; true when the menu
-// opened and left the selection as it was.
-bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action);
+// Right-clicks the grid's cells (or its heads) and triggers an item of the menu that opens; true
+// when the menu opened and left the selection as it was.
+bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action, bool onHeads = false);
+void RightClickHead(QTableView* grid, int col);
+// Runs `act` on the modal window the next step opens, once that window is up.
+void OnNextModal(std::function<void(QWidget*)> act);
+
+// Whether a button's, option's or label's caption shows whole in its place, by its font's metrics.
+bool CaptionWhole(const QWidget* control);
+// Whether every head, and every cell of the row, shows whole in its column, by the font's metrics.
+bool RowWhole(const QTableView* grid, int row);
+
+// The C library's numbers with a decimal comma while the object lives, through a locale made on
+// the spot; Active() is false where none can be made.
+class DecimalComma {
+ public:
+  DecimalComma();
+  ~DecimalComma();
+  bool Active() const { return active_; }
+
+ private:
+  QTemporaryDir dir_;
+  std::string before_;
+  bool active_ = false;
+};
 
 // A session without windows on a fresh settings file, with scripted prompts.
 struct SessionFixture {
@@ -37,19 +60,21 @@ struct SessionFixture {
   TrackSession session{store, prompts, {20000, 15000, false}};
 };
 
-// Records each new text a label was painted with.
+// Records each new text a widget was painted with: a label's own, or what `text` tells.
 class PaintedTexts : public QObject {
  public:
-  explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
+  explicit PaintedTexts(QLabel* label) : PaintedTexts(label, [label] { return label->text(); }) {}
+  PaintedTexts(QWidget* widget, std::function<QString()> text) : text_(std::move(text)) {
+    widget->installEventFilter(this);
+  }
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label_->text()))
-      texts.push_back(label_->text());
+    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != text_())) texts.push_back(text_());
     return false;
   }
   QStringList texts;
 
  private:
-  QLabel* label_;
+  std::function<QString()> text_;
 };
 
 class WindowHarness {
@@ -74,12 +99,10 @@ class WindowHarness {
 
   void Click(const char* widget) { QTest::mouseClick(Find<QWidget>(widget), Qt::LeftButton); }
   void Open(const std::string& file);  // scripts the file dialog and clicks "Open Inputfile"
-  void Save(const std::string& file);  // scripts the file dialog and clicks "Save"
 
   int Rows() { return Grid()->model()->rowCount(); }
   QString Cell(int row, int col) { return Grid()->model()->index(row, col).data().toString(); }
   void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton);
-  void RightClickHead(int col);
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Grid(), key, modifiers); }
 
   ScriptedUiPrompts prompts;

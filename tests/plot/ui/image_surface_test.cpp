@@ -6,7 +6,7 @@
 #include <QFontInfo>
 #include <cmath>
 
-#include "nav/hand_track.h"
+#include "plot/plot_test_support.h"
 #include "plot/plot_view.h"
 #include "plot/ui/plot_font.h"
 
@@ -24,14 +24,10 @@ struct NoPrompts : Prompts {
   bool AskYesNo(const std::string&, Icon, bool) override { return true; }
 };
 
-// Twelve points a minute apart sailing north-east; a wait over points 4 to 6 and a tack at 9.
+// The wait circle is red, the tack circle green; point 2 sails at 5 kn, the middle of 3 to 7 kn.
 std::unique_ptr<ProcessedTrack> KnownTrack() {
-  std::vector<PosRec> pos{{3240000, 600000}};
-  test::Sail(pos, 11, 100, 100);
-  auto t = test::HandTrack(pos, false);
-  t->ProcRecs[2].uiSOG = 5;  // the middle of the 3 to 7 kn scale
-  for (size_t i = 4; i <= 6; ++i) t->ProcRecs[i].uiSOG = 0;
-  t->ProcRecs[9].TackFlag = kTackPoint;
+  auto t = test::WaitAndTackTrack();
+  t->ProcRecs[2].uiSOG = 5;
   return t;
 }
 
@@ -47,9 +43,9 @@ class PlotImage {
     view.SetCursorIndex(cursor);
     view.Activate();
   }
-  QRgb At(const PosRec& p, double dx = 0, double dy = 0) const {
+  QRgb At(const PosRec& p) const {
     const QPointF d = surface.ToDevice(p.Lon, p.Lat);
-    return surface.Image().pixel(static_cast<int>(d.x() + dx), static_cast<int>(d.y() + dy));
+    return surface.Image().pixel(static_cast<int>(d.x()), static_cast<int>(d.y()));
   }
   // Pixels of the colour on the ring of the mark radius around p.
   int OnRing(const PosRec& p, QRgb colour) const {

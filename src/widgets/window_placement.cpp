@@ -1,0 +1,31 @@
+#include "widgets/window_placement.h"
+
+#include <algorithm>
+
+namespace wl {
+
+namespace {
+
+constexpr int kGripPx = 50;  // enough of the caption to take the window by
+
+bool OnScreen(const QRect& stored, const QRect& screen) {
+  const int across = std::min(stored.right(), screen.right()) - std::max(stored.left(), screen.left()) + 1;
+  return stored.top() >= screen.top() && stored.top() <= screen.bottom() - kGripPx &&
+         across >= std::min(stored.width(), kGripPx);
+}
+
+}  // namespace
+
+QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens, const QSize& defaultSize) {
+  for (const QRect& screen : screens) {
+    const QRect cut(stored.topLeft(), stored.size().boundedTo(screen.size()));
+    if (OnScreen(cut, screen)) return cut;
+  }
+  if (screens.isEmpty()) return stored;
+  const QRect& primary = screens.front();
+  return {primary.topLeft() + QPoint((primary.width() - defaultSize.width()) / 2,
+                                     (primary.height() - defaultSize.height()) / 2),
+          stored.size().boundedTo(primary.size())};
+}
+
+}  // namespace wl

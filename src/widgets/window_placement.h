@@ -1,0 +1,15 @@
+#pragma once
+// Where a window whose place was stored in an earlier run opens now: the screens may have changed
+// since, and stored measures can be anything.
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+namespace wl {
+
+// The stored place, its size cut to the screen it lies on. A place on no screen (its top edge not
+// within one, or less than a grip of it across one) gives way to the place that centres a window
+// of the default size on the first screen, the primary one; the size is then cut to that screen.
+QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens, const QSize& defaultSize);
+
+}  // namespace wl

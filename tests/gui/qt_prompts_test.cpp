@@ -1,0 +1,107 @@
+// The real message boxes and number box: what Enter, Escape and closing the box answer to the
+// session's questions. No key may lose an edit or a file.
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "support/window_harness.h"
+#include "widgets/qt_prompts.h"
+
+namespace wl::test {
+
+namespace {
+
+constexpr int kClose = 0;  // closes the box instead of pressing a key
+
+// Runs the command; the modal box it opens gets the key, or is closed. The box's text lands in
+// `text`.
+template <class Command>
+auto Answered(int key, QString& text, Command command) {
+  OnNextModal([key, &text](QWidget* box) {
+    if (auto* message = qobject_cast<QMessageBox*>(box)) text = message->text();
+    if (auto* number = qobject_cast<QInputDialog*>(box)) text = number->textValue();
+    if (key == kClose) {
+      box->close();
+    } else {
+      QTest::keyClick(box, Qt::Key(key));
+    }
+    // A box that let the key pass would hang the test.
+    if (box->isVisible()) QTimer::singleShot(100, box, [box] { box->hide(); });
+  });
+  return command();
+}
+
+}  // namespace
+
+class QtPromptsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void NoKeyLosesAnEditOrAFile();
+  void WholeNumberBoxStartsAtItsDefault();
+};
+
+void QtPromptsTest::NoKeyLosesAnEditOrAFile() {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("race.trt");
+  QVERIFY(QFile::copy(QString::fromStdString(SamplePath("zigzag.trt")), file));
+  SettingsStore settings(dir.filePath("Wakeline.ini").toStdString());
+  QtPrompts prompts;
+  TrackSession session(settings, prompts, {20000, 15000, false});
+  QVERIFY(session.OpenFile(file.toStdString()));
+  QString text;
+  QVERIFY(Answered(Qt::Key_Return, text, [&] { return session.DeletePoints(0, 1); }));
+  QCOMPARE(text, QString("Delete Track Point 0"));
+
+  const QString quit = "Data have changed, do you want to quit without saving ?";
+  const QString saveFirst = "Data has changed, do you want to save first";
+  const QString erase = "Permanently Delete " + file;
+  struct Case {
+    const QString& question;
+    std::function<bool()> command;
+    int key;
+  };
+  const Case cases[] = {
+      {quit, [&] { return session.MayQuit(); }, Qt::Key_Return},
+      {quit, [&] { return session.MayQuit(); }, Qt::Key_Escape},
+      {quit, [&] { return session.MayQuit(); }, kClose},
+      {saveFirst, [&] { return session.OpenFile(SamplePath("one_point.trt")); }, Qt::Key_Return},
+      {saveFirst, [&] { return session.OpenFile(SamplePath("one_point.trt")); }, Qt::Key_Escape},
+      {saveFirst, [&] { return session.OpenFile(SamplePath("one_point.trt")); }, kClose},
+      {erase, [&] { return session.DeleteOpenFile(); }, Qt::Key_Return},
+      {erase, [&] { return session.DeleteOpenFile(); }, Qt::Key_Escape},
+  };
+  for (const Case& c : cases) {
+    text.clear();
+    QVERIFY2(!Answered(c.key, text, c.command), qPrintable(c.question));
+    QCOMPARE(text, c.question);
+  }
+  QCOMPARE(session.Store().TrackCount, 299);
+  QVERIFY(QFile::exists(file));
+}
+
+void QtPromptsTest::WholeNumberBoxStartsAtItsDefault() {
+  QtPrompts prompts;
+  QString text;
+  const auto typed = Answered(Qt::Key_Return, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); });
+  QCOMPARE(text, QString("10"));
+  QCOMPARE(typed, std::optional<std::string>("10"));
+  QCOMPARE(Answered(Qt::Key_Escape, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); }), std::nullopt);
+
+  // Only digits go in.
+  OnNextModal([](QWidget* dialog) {
+    auto* box = dialog->findChild<QLineEdit*>();
+    box->selectAll();
+    QTest::keyClicks(box, "2x5");
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  QCOMPARE(prompts.AskWholeNumber("Seconds?", 10), std::optional<std::string>("25"));
+}
+
+}  // namespace wl::test
+
+QTEST_MAIN(wl::test::QtPromptsTest)
+#include "qt_prompts_test.moc"
