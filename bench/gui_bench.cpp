@@ -21,24 +21,11 @@
 #include "mainwin/track_table_view.h"
 #include "session/track_session.h"
 #include "settings/settings_store.h"
+#include "support/window_bench.h"
 #include "track/track_rec.h"
 #include "widgets/read_only_grid.h"
 
 namespace {
-
-// Chooses the bench's file, thins to 10 s and answers Yes; shows nothing.
-class BenchPrompts : public wl::UiPrompts {
- public:
-  std::string file;
-  void ShowMessage(const std::string&, wl::Icon) override {}
-  bool AskYesNo(const std::string&, wl::Icon, bool) override { return true; }
-  bool AskToStop(const std::string&, wl::Icon) override { return false; }
-  std::optional<std::string> AskWholeNumber(const std::string&, int32_t) override { return "10"; }
-  std::optional<wl::FileDialogChoice> ChooseFile(const wl::FileDialogRequest& r) override {
-    return wl::FileDialogChoice{file, r.filterIndex};
-  }
-  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
-};
 
 // A beat to windward: tacks every 40 points, one point every 10 s.
 void WriteTrack(const std::string& path) {
@@ -60,7 +47,7 @@ struct Bench {
   QTemporaryDir dir;
   std::string track = dir.filePath("long.trt").toStdString();
   wl::SettingsStore settings{dir.filePath("Wakeline.ini").toStdString()};
-  BenchPrompts prompts;
+  wl::bench::QuietUiPrompts prompts;
   std::unique_ptr<wl::GuiApp> app;
   wl::MainWindow* window = nullptr;
   wl::TrackTableView* grid = nullptr;
@@ -140,17 +127,10 @@ void BM_ThinTheDenseLog(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  Bench b;
-  bench = &b;
   if (QFile::exists(QString::fromStdString(kDenseLog))) {
     benchmark::RegisterBenchmark("BM_ThinTheDenseLog", BM_ThinTheDenseLog)->Unit(benchmark::kMillisecond);
   } else {
     std::printf("skipped: %s is absent\n", kDenseLog.c_str());
   }
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return wl::bench::RunWindowBenchmarks(argc, argv, bench);
 }

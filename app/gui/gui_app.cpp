@@ -2,11 +2,13 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "folderlist/ui/folder_list_window.h"
 #include "mainwin/main_window.h"
 #include "nav/tack_detection.h"
 #include "nav/ui/tack_list_window.h"
+#include "plot/ui/plot_window.h"
 #include "session/track_session.h"
 #include "settings/ui/settings_dialog.h"
 #include "widgets/twips.h"
@@ -19,6 +21,14 @@ SessionStart StartOnThisScreen(bool repairHeading) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   return {static_cast<float>(PxToTwips(screen.width(), nullptr)),
           static_cast<float>(PxToTwips(screen.height(), nullptr)), repairHeading};
+}
+
+// Right of the main window where the screen has room, else against the screen's right edge.
+void PlaceBeside(QWidget& window, const QWidget& main) {
+  const QRect screen = main.screen()->availableGeometry();
+  const QRect frame = main.frameGeometry();
+  const int left = std::min(frame.right() + 1, screen.right() + 1 - window.frameGeometry().width());
+  window.move(std::max(left, screen.left()), frame.top());
 }
 
 }  // namespace
@@ -36,8 +46,15 @@ GuiApp::GuiApp(SettingsStore& settings, UiPrompts& prompts, bool repairHeading)
 GuiApp::~GuiApp() = default;
 
 void GuiApp::ShowPlot() {
-  if (EnoughPoints(session_->Store().TrackCount, session_->Prompts()))
-    session_->Prompts().ShowMessage("The plot window is not available yet", Icon::Information);
+  if (!EnoughPoints(session_->Store().TrackCount, session_->Prompts())) return;
+  if (!plot_) {
+    plot_ = new PlotWindow(*session_, main_.get());
+    connect(plot_, &PlotWindow::SettingsRequested, this, &GuiApp::ShowSettings);
+    PlaceBeside(*plot_, *main_);
+  }
+  plot_->show();
+  plot_->raise();
+  plot_->activateWindow();
 }
 
 void GuiApp::ShowTackList() {

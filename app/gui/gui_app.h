@@ -8,6 +8,7 @@ namespace wl {
 
 class FolderListWindow;
 class MainWindow;
+class PlotWindow;
 class SettingsDialog;
 class SettingsStore;
 class TrackSession;
@@ -33,6 +34,7 @@ class GuiApp : public QObject {
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<SettingsDialog> settings_;  // made hidden at start, kept for the run
   FolderListWindow* folderList_ = nullptr;  // made when first asked for, kept for the run
+  PlotWindow* plot_ = nullptr;              // made when first shown; Esc and closing hide it
 };
 
 }  // namespace wl

@@ -56,7 +56,8 @@ std::string TackText(const ProcessedTrack& processed, int32_t c) {
       text += "only " + FormatNumber(c - s + 1, "0") + " intervals, cannot do average\n";
     }
   }
-  text += "tack Angle: " + FormatNumber(turn, "#") + " Next tackCOG: " + FormatNumber(next, "#") + " ";
+  // "0", not "#": no turn, or a next leg due north, shows 0 rather than nothing.
+  text += "tack Angle: " + FormatNumber(turn, "0") + " Next tackCOG: " + FormatNumber(next, "0") + " ";
   return text;
 }
 

@@ -32,11 +32,23 @@ void PlotView::FinishZoom() {
   ZoomRect z = st_.ZoomBox;
   if (z.X1 < z.X2) std::swap(z.X1, z.X2);
   if (z.Y1 < z.Y2) std::swap(z.Y1, z.Y2);
-  const PlotArea view{z.Y1, z.Y2, z.X1, z.X2};
-  ShowPlotHeader();
-  st_.ZoomView = view;
-  DrawScene(view);
-  st_.Zoomed = true;
+  ZoomTo({z.Y1, z.Y2, z.X1, z.X2});
+}
+
+void PlotView::WheelZoom(double x, double y, double factor) {
+  if (!st_.PlotReady || Count() == 0 || st_.ZoomDragging || !(factor > 0) || factor == 1) return;
+  if (factor < 1 && !st_.Zoomed) return;
+  const PlotArea shown = ShownArea();
+  const PlotArea whole{st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon};
+  if (factor > 1 && std::max(shown.maxLat - shown.minLat, shown.maxLon - shown.minLon) <= kMinZoomSpan) return;
+  const PlotArea area = ZoomAround(shown, x, y, factor);
+  if (factor < 1 && area.minLat <= whole.minLat && area.maxLat >= whole.maxLat && area.minLon <= whole.minLon &&
+      area.maxLon >= whole.maxLon) {
+    st_.KeepPlot = false;
+    Activate();
+    return;
+  }
+  ZoomTo(area);
 }
 
 void PlotView::MouseMove(int32_t /*button*/, bool /*shift*/, double x, double y) {

@@ -52,4 +52,11 @@ PlotScaling ComputeScaling(const PlotArea& a, double W, double H) {
   return s;
 }
 
+PlotArea ZoomAround(const PlotArea& a, double x, double y, double factor) {
+  // Every edge moves towards (x, y) by the same share, so the scale changes by factor and the
+  // point's offset from the edges by the same factor.
+  auto towards = [&](int32_t edge, double centre) { return ToPositionUnit(centre + (edge - centre) / factor); };
+  return {towards(a.maxLat, y), towards(a.minLat, y), towards(a.maxLon, x), towards(a.minLon, x)};
+}
+
 }  // namespace wl

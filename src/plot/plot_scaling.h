@@ -26,6 +26,12 @@ struct PlotScaling {
 // outerWidth, outerHeight: the window's outer size in twips.
 PlotScaling ComputeScaling(const PlotArea& area, double outerWidth, double outerHeight);
 
+// The smallest area the wheel zooms into, in position units (about 55 m of latitude).
+inline constexpr int32_t kMinZoomSpan = 30;
+
+// area scaled by 1 / factor about (x, y): a point there keeps its place in the window.
+PlotArea ZoomAround(const PlotArea& area, double x, double y, double factor);
+
 // A coordinate in position units, rounded half to even and held within 32 bits.
 int32_t ToPositionUnit(double v);
 

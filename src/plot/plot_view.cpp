@@ -16,6 +16,7 @@ void PlotView::SetTrack(const ProcessedTrack* track, std::string fileName) {
   track_ = track;
   fileName_ = std::move(fileName);
   sceneKept_ = false;
+  boundsKept_ = false;
   SetCursorIndex(st_.CursorIndex);
 }
 
@@ -43,17 +44,22 @@ void PlotView::RePlot() {
 }
 
 void PlotView::GetPlotBounds() {
-  st_.MinLat = 6000000;
-  st_.MaxLat = -6000000;
-  st_.MinLon = 11000000;
-  st_.MaxLon = -11000000;
-  for (int32_t i = 0; i < Count(); ++i) {
-    const PosRec& p = Rec(i).Pos;
-    st_.MinLat = std::min(st_.MinLat, p.Lat);
-    st_.MaxLat = std::max(st_.MaxLat, p.Lat);
-    st_.MinLon = std::min(st_.MinLon, p.Lon);
-    st_.MaxLon = std::max(st_.MaxLon, p.Lon);
+  // Every cursor step asks; the points change only with SetTrack.
+  if (!boundsKept_) {
+    bounds_ = {-6000000, 6000000, -11000000, 11000000};
+    for (int32_t i = 0; i < Count(); ++i) {
+      const PosRec& p = Rec(i).Pos;
+      bounds_.minLat = std::min(bounds_.minLat, p.Lat);
+      bounds_.maxLat = std::max(bounds_.maxLat, p.Lat);
+      bounds_.minLon = std::min(bounds_.minLon, p.Lon);
+      bounds_.maxLon = std::max(bounds_.maxLon, p.Lon);
+    }
+    boundsKept_ = true;
   }
+  st_.MinLat = bounds_.minLat;
+  st_.MaxLat = bounds_.maxLat;
+  st_.MinLon = bounds_.minLon;
+  st_.MaxLon = bounds_.maxLon;
   st_.ZoomBox = {st_.MaxLat, st_.MaxLat, st_.MinLon, st_.MinLat};
 }
 
@@ -118,11 +124,15 @@ void PlotView::MarkCursor(int32_t index) {
   labels_[PlotLabel::TackPopup] = {PlotPointText(*track_, index, options_.showText, options_.uiData), true};
 }
 
+void PlotView::DrawWhole() {
+  GetPlotBounds();
+  ShowPlotHeader();
+  DrawScene({st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon});
+}
+
 void PlotView::FollowCursor(const PosRec& a, const PosRec& b, int32_t mode) {
   if (!st_.Zoomed) {
-    GetPlotBounds();
-    ShowPlotHeader();
-    DrawScene({st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon});
+    DrawWhole();
     return;
   }
   const PlotArea& v = st_.ZoomView;
@@ -134,12 +144,42 @@ void PlotView::FollowCursor(const PosRec& a, const PosRec& b, int32_t mode) {
     dx = ToPositionUnit((static_cast<double>(v.minLon) + v.maxLon) / 2 - b.Lon);
     dy = ToPositionUnit((static_cast<double>(v.minLat) + v.maxLat) / 2 - b.Lat);
   }
-  const PlotArea moved{ToPositionUnit(v.maxLat - dy), ToPositionUnit(v.minLat - dy), ToPositionUnit(v.maxLon - dx),
-                       ToPositionUnit(v.minLon - dx)};
+  ZoomTo({ToPositionUnit(v.maxLat - dy), ToPositionUnit(v.minLat - dy), ToPositionUnit(v.maxLon - dx),
+          ToPositionUnit(v.minLon - dx)});
+}
+
+void PlotView::ZoomTo(const PlotArea& area) {
+  const PlotArea view = area;  // area may be the view itself
   ShowPlotHeader();
-  st_.ZoomView = moved;
-  DrawScene(moved);
+  st_.ZoomView = view;
+  DrawScene(view);
   st_.Zoomed = true;
+}
+
+PlotArea PlotView::ShownArea() const {
+  return st_.Zoomed ? st_.ZoomView : PlotArea{st_.MaxLat, st_.MinLat, st_.MaxLon, st_.MinLon};
+}
+
+void PlotView::Redraw() {
+  if (st_.Zoomed) {
+    ZoomTo(st_.ZoomView);
+  } else {
+    DrawWhole();
+  }
+  // The scene marks the cursor only off the first point; the refresh step does the rest.
+  if (st_.PlotReady && !st_.markShown) MarkCursor(st_.CursorIndex);
+}
+
+void PlotView::ShowAs(const PlotView& other) {
+  track_ = other.track_;
+  fileName_ = other.fileName_;
+  options_ = other.options_;
+  st_ = other.st_;
+  labels_ = other.labels_;
+  sceneKept_ = false;
+  boundsKept_ = false;
+  surface_.SetBackColour(st_.colours.ColBack);
+  Redraw();
 }
 
 void PlotView::MoveCursor(int32_t n) {
@@ -152,6 +192,15 @@ void PlotView::MoveCursor(int32_t n) {
 void PlotView::CursorStep(int32_t n, int32_t mode) {
   FollowCursor(Rec(st_.CursorIndex).Pos, Rec(n).Pos, mode);
   MoveCursor(n);
+}
+
+void PlotView::MoveCursorTo(int32_t n) {
+  n = std::clamp(n, 0, std::max(Count() - 1, 0));
+  if (!st_.PlotReady || Count() == 0) {
+    st_.CursorIndex = n;
+    return;
+  }
+  CursorStep(n, n == st_.CursorIndex + 1 ? -1 : 0);
 }
 
 void PlotView::DrawSimulatorMark(const PosRec& p) { surface_.Circle(p.Lon, p.Lat, st_.MarkRadius, kMarkerColour); }

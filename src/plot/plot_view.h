@@ -65,6 +65,21 @@ class PlotView {
   void MouseUp(int32_t button, bool shift, double x, double y);
   // One of the simulator's circles, in the current raster mode.
   void DrawSimulatorMark(const PosRec& p);
+  // The cursor was moved from outside (the replay, another window): the cursor keys' step to n,
+  // the view travelling with it to the next point and jumping for any other.
+  void MoveCursorTo(int32_t n);
+
+  // The area the picture shows: the zoomed view, else the track's bounds.
+  PlotArea ShownArea() const;
+  // Shows area (max >= min), zoomed: the rubber band's and the wheel's zoom.
+  void ZoomTo(const PlotArea& area);
+  // The mouse wheel at (x, y): a factor above 1 zooms in around that point, which keeps its place
+  // in the window, below 1 out; zooming out to the whole track unzooms as Esc does.
+  void WheelZoom(double x, double y, double factor);
+  // The shown picture drawn again (after a resize): the same area, the marker on the cursor.
+  void Redraw();
+  // Draws on this view's surface the picture that other shows, for a copy in another format.
+  void ShowAs(const PlotView& other);
   // A click on lblTackPopup.
   void TogglePopup();
 
@@ -85,6 +100,8 @@ class PlotView {
   const ProcRec& Rec(int32_t i) const { return track_->ProcRecs[static_cast<size_t>(i)]; }
   void GetPlotBounds();
   void ShowPlotHeader();
+  // Bounds, header and scene of the whole track.
+  void DrawWhole();
   // Clear, scaling with grid, frame and legend, and the track, for the area; then the rest of
   // the track drawing (labels, PlotReady, the cursor's marker).
   void DrawScene(const PlotArea& area);
@@ -110,6 +127,8 @@ class PlotView {
   PlotScaling scaling_;
   bool sceneKept_ = false;  // the surface may hold the static picture of sceneKey_
   SceneKey sceneKey_;
+  bool boundsKept_ = false;  // bounds_ are those of the track's points
+  PlotArea bounds_;
 };
 
 }  // namespace wl

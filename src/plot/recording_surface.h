@@ -12,6 +12,9 @@ class RecordingSurface : public PlotSurface {
  public:
   // A window of this size in twips whose drawing area is all of it.
   RecordingSurface(double widthTwips, double heightTwips) : PlotSurface(widthTwips, heightTwips, widthTwips, heightTwips) {}
+  // A window of the outer size whose drawing area is smaller, both in twips.
+  RecordingSurface(double outerWidth, double outerHeight, double areaWidth, double areaHeight)
+      : PlotSurface(outerWidth, outerHeight, areaWidth, areaHeight) {}
   const std::vector<PlotCall>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
 

@@ -6,6 +6,7 @@
 #include "nav/tack_detection.h"
 #include "session/get_file_name.h"
 #include "session/nmea_link.h"
+#include "session/track_replay.h"
 #include "track/track_commands.h"
 #include "track/track_thinning.h"
 
@@ -28,6 +29,7 @@ TrackSession::TrackSession(SettingsStore& settingsStore, UiPrompts& prompts, con
   ProcessTrackRecs(*store_, *processed_, {settings_.tackAngle, true});
   history_.Reset();
   link_ = std::make_unique<NmeaLink>(*this);
+  replay_ = std::make_unique<TrackReplay>(*this);
 }
 
 TrackSession::~TrackSession() = default;

@@ -28,6 +28,7 @@ struct SessionStart {
 };
 
 class NmeaLink;
+class TrackReplay;
 
 class TrackSession : public QObject {
   Q_OBJECT
@@ -53,6 +54,8 @@ class TrackSession : public QObject {
   bool DenseLog() const { return denseLog_; }
   // Where the replay's sentences go, as the settings choose.
   NmeaLink& Link() { return *link_; }
+  // The replay of the track from the current point (the plot's F2).
+  TrackReplay& Replay() { return *replay_; }
 
   // The commands. Those that return bool tell whether they changed the track (or the file).
   // Open: the "save first" question, the file dialog, the read.
@@ -133,6 +136,7 @@ class TrackSession : public QObject {
   bool denseLog_ = false;
   std::string shownSettingsError_;  // the last failed settings write the user was told of
   std::unique_ptr<NmeaLink> link_;  // last: it follows the session's signals
+  std::unique_ptr<TrackReplay> replay_;  // made last, gone first: it reads everything above
 };
 
 }  // namespace wl

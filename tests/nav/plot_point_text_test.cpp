@@ -54,7 +54,7 @@ TEST(PlotPointText, TackPoints) {
             "Traveled: .42          avtHDG:    N/A \n"
             "tackTIME: 00:03:00             tackSOG: 8.5 \n"
             "only 4 intervals, cannot do average\n"
-            "tack Angle: 45 Next tackCOG:  ");
+            "tack Angle: 45 Next tackCOG: 0 ");
 }
 
 TEST(PlotPointText, WaitShowsItsDurationFromTheLastMovingPoint) {

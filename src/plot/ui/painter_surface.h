@@ -20,6 +20,8 @@ class PainterSurface : public PlotSurface {
   // Paints from now on onto device, which holds the drawing area; rasterOps: the device can XOR.
   void Begin(QPaintDevice* device, bool rasterOps);
   void End();
+  // Between Begin and End, for what is painted over the picture.
+  QPainter& Painter() { return painter_; }
 
   // Device pixels of a point in plot units, under the current scale.
   QPointF ToDevice(double x, double y) const;

@@ -33,6 +33,11 @@ bool SavePlotPng(const QImage& image, const std::string& path, std::string& erro
 
 bool SavePlotPdf(const std::vector<PlotCall>& picture, double outerWidth, double outerHeight, const std::string& path,
                  std::string& error) {
+  return SavePlotPdf(picture, {outerWidth, outerHeight, outerWidth, outerHeight, {}}, path, error);
+}
+
+bool SavePlotPdf(const std::vector<PlotCall>& picture, const PlotPdfPage& page, const std::string& path,
+                 std::string& error) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return Failed(file, path, error);
   {
@@ -40,12 +45,20 @@ bool SavePlotPdf(const std::vector<PlotCall>& picture, double outerWidth, double
     pdf.setCreator("Wakeline");
     pdf.setResolution(kTwipsPerInch);  // a device pixel is a twip
     pdf.setPageLayout(QPageLayout(
-        QPageSize(QSizeF(outerWidth / kTwipsPerInch, outerHeight / kTwipsPerInch), QPageSize::Inch, QString(),
+        QPageSize(QSizeF(page.areaWidth / kTwipsPerInch, page.areaHeight / kTwipsPerInch), QPageSize::Inch, QString(),
                   QPageSize::ExactMatch),
         QPageLayout::Portrait, QMarginsF()));
-    PainterSurface surface(outerWidth, outerHeight, outerWidth, outerHeight);
+    PainterSurface surface(page.outerWidth, page.outerHeight, page.areaWidth, page.areaHeight);
     surface.Begin(&pdf, false);
     for (const PlotCall& call : picture) surface.Perform(call);
+    // On the same painter: ending it ends the document.
+    if (page.overlay) {
+      QPainter& painter = surface.Painter();
+      painter.save();
+      painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+      page.overlay(painter);
+      painter.restore();
+    }
     surface.End();
   }
   return file.commit() || Failed(file, path, error);
