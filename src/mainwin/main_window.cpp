@@ -118,7 +118,9 @@ void MainWindow::CreateControls() {
   // Drawn over the button beside it while a pass runs; empty otherwise.
   progress_ = label("lblProgress", "", 8160, 120, 45, 195, false);
 
-  grid_ = new TrackTableView(new TrackTableModel(session_.Processed(), this), this);
+  auto* model = new TrackTableModel(session_.Processed(), this);
+  grid_ = new TrackTableView(model, this);
+  connect(&session_, &TrackSession::TackFlagChanged, model, &TrackTableModel::TackFlagChanged);
   status_ = label("lblStatus", "", kGridLeft, 0, 0, 0, false);
   status_->hide();
   // A face wider than the one the twips were drawn for pushes captions past them: the window

@@ -12,6 +12,12 @@ void TrackTableModel::Reload() {
   endResetModel();
 }
 
+void TrackTableModel::TackFlagChanged(int32_t index) {
+  if (index + 1 >= rowCount()) return;
+  const QModelIndex mark = this->index(index + 1, 4);
+  emit dataChanged(mark, mark, {Qt::BackgroundRole});
+}
+
 int TrackTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(table_.RowCount());
 }

@@ -16,6 +16,8 @@ class TrackTableModel : public QAbstractTableModel {
 
   // After every processing pass: rows, columns and heads may all have changed.
   void Reload();
+  // A point's tack flag was toggled by hand: its mark, on the next row, is painted anew.
+  void TackFlagChanged(int32_t index);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

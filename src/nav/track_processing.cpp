@@ -135,14 +135,12 @@ std::optional<SpeedScale> ProcessTrackRecs(const TrackStore& store, ProcessedTra
       if (i > 2 && recs[static_cast<size_t>(i - 2)].TackFlag < kOutlier) {
         recs[static_cast<size_t>(i - 2)].TackFlag = CheckNewTack(i - 1, processed, tackAngle) ? kTackPoint : kOrdinary;
       }
-      leg = LegValues{dist, hours, speed, cumDist, cumTime, cumAvSOG, false, false};
+      leg = LegValues{dist, hours, speed, cumDist, cumTime, cumAvSOG, false};
       if (speed <= kSlowest || speed >= kFastest) {
         leg.red = true;
         pr.TackFlag = kOutlier;
         processed.LastTackPoint = static_cast<int16_t>(i);
       }
-      // The mark lands on the row of point i - 1 although the flag belongs to point i - 2.
-      if (i >= 2 && recs[static_cast<size_t>(i - 2)].TackFlag == kTackPoint) legs[static_cast<size_t>(i - 1)].yellow = true;
     }
     previousPos = rec.Pos;
     previousTime = time;

@@ -21,7 +21,6 @@ struct LegValues {
   double cumTime = 0;     // hours
   double cumAvSOG = 0;    // knots
   bool red = false;       // speed outlier: columns 1 and 8 of the row
-  bool yellow = false;    // tack mark: column 4 of the row
 };
 
 struct ProcessedTrack {

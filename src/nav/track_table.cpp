@@ -150,7 +150,9 @@ CellMark TrackTable::Mark(int32_t row, int col) const {
   if (row < 0 || row >= processed_.count) return CellMark::None;
   const LegValues& leg = processed_.Legs[static_cast<size_t>(row)];
   if (leg.red && (col == 1 || col == 8)) return CellMark::Red;
-  if (leg.yellow && col == 4) return CellMark::Yellow;
+  // The mark lands on the row after the tack point, and follows a flag toggled by hand at once.
+  if (col == 4 && row >= 1 && processed_.ProcRecs[static_cast<size_t>(row - 1)].TackFlag == kTackPoint)
+    return CellMark::Yellow;
   return CellMark::None;
 }
 

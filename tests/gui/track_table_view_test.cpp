@@ -1,5 +1,6 @@
 // The track table's own behaviour: the keys, select all, copy, the edit menu, and texts not cut.
 #include <QClipboard>
+#include <QColor>
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QtTest>
@@ -103,6 +104,13 @@ void TrackTableViewTest::EditMenuFollowsWhereTheClickWas() {
   h.EditAction("mnuTRCResizeCols")->trigger();
   QVERIFY(h.Grid()->columnWidth(7) < uiCOG);
   QVERIFY(RowWhole(h.Grid(), 0));
+
+  // The plot's F1 shows in the table at once.
+  QSignalSpy marks(h.Grid()->model(), &QAbstractItemModel::dataChanged);
+  h.session().ToggleTackFlag(3);
+  QCOMPARE(marks.count(), 1);
+  QCOMPARE(marks[0][0].toModelIndex().row(), 4);
+  QCOMPARE(h.Grid()->model()->index(4, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
 }
 
 void TrackTableViewTest::EveryHeadAndCellIsWhole() {

@@ -102,7 +102,6 @@ TEST(TrackProcessing, LastPointClosesTheLastLegUnlessDetectionIsOff) {
   // Leaving the box with 0: the same processed track loses every tack mark.
   ProcessTrackRecs(b.store(), *p.track, ProcessOptions{"0", false});
   for (int32_t i = 0; i < 21; ++i) EXPECT_EQ(p.Flag(i), kOrdinary) << i;
-  EXPECT_FALSE(p.Leg(10).yellow);
 }
 
 TEST(TrackProcessing, ProgressCountsDownOnLongTracks) {

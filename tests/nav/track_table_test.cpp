@@ -43,6 +43,8 @@ TEST(TrackTable, OutlierCellsAreRedAndTackCellsYellow) {
       EXPECT_EQ(table.Mark(row, col), expected) << row << "," << col;
     }
   }
+  p.track->ProcRecs[3].TackFlag = kTackPoint;  // toggled by hand in the plot
+  EXPECT_EQ(table.Mark(4, 4), CellMark::Yellow);
 }
 
 TEST(TrackTable, CopyHasTheHeadsFromColumnOneThenTheBlock) {
