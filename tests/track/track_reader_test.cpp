@@ -133,12 +133,6 @@ TEST(TrtReader, HeadingRepairRewritesField14) {
   EXPECT_EQ(rig.store.Line(1), head + "1" + cog + "0.500000005836402,0");
 }
 
-TEST(HDGcorrect, ShiftsOnlyTheTwoFaultyCombinations) {
-  const std::tuple<float, float, float> cases[] = {{230, 100, 102}, {50, 10, 280},  {218, 100, 218}, {50, 100, 50},
-                                                   {39, 251, 269},  {129, 19.9f, 359}, {130, 10, 130}, {300, 70, 300}};
-  for (const auto& [hdg, cog, want] : cases) EXPECT_EQ(HDGcorrect(hdg, cog), want) << hdg << " " << cog;
-}
-
 TEST(TrtReader, CommentsCollectedAndNumberedByPointCount) {
   Rig rig;
   const std::string p = kLine + "\r\n";
