@@ -1,6 +1,7 @@
 // The conversions between values and texts, from the cases in text_cases.tsv.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -9,6 +10,7 @@
 #include "track/date_format.h"
 #include "track/float_text.h"
 #include "track/latlon_text.h"
+#include "track/local_time.h"
 #include "track/number_format.h"
 #include "track/number_parser.h"
 #include "track/real48.h"
@@ -66,9 +68,14 @@ std::string Text(const std::string& function, const std::string& input, const st
   if (function == "real48value") return Number(Real48ToDbl(FromHex(input)));
   if (function == "parse") return Number(ParseNumber(Unescape(input)));
   if (function == "hdgcorrect") return Number(HDGcorrect(static_cast<float>(v), std::strtof(arg.c_str(), nullptr)));
+  double d = 7;
+  if (function == "leading") return ParseLeadingNumber(input, d) ? Number(d) : d == 0 ? "false" : "false, not 0";
+  if (function == "offset") return Number(TimeOffsetDays(input));
+  if (function == "trttime") return ParseTrtTime(input, d) ? Number(d) : d == 0 ? "false" : "false, not 0";
   return "no function " + function;
 }
 
+// The results of the text functions are compared as texts, the others as numbers.
 TEST(TextCases, EveryLineOfTheTable) {
   std::ifstream in(test::SourcePath("tests/track/text_cases.tsv"));
   int number = 0;
@@ -80,12 +87,20 @@ TEST(TextCases, EveryLineOfTheTable) {
     std::istringstream row(line);
     for (std::string cell; std::getline(row, cell, '\t');) cells.push_back(cell);
     cells.resize(4);
-    const bool numeric = cells[0] == "real48value" || cells[0] == "parse" || cells[0] == "hdgcorrect";
-    const std::string want = numeric ? Number(Value(cells[3])) : Unescape(cells[3]);
+    const bool text = std::string(" number date float lat lon real48 ").find(" " + cells[0] + " ") != std::string::npos;
+    const std::string want = text || cells[3] == "false" ? Unescape(cells[3]) : Number(Value(cells[3]));
     EXPECT_EQ(Text(cells[0], cells[1], cells[2]), want) << "text_cases.tsv:" << number << ": " << line;
     ++cases;
   }
   EXPECT_GT(cases, 100);
+}
+
+// Texts longer than any field.
+TEST(TextCases, LongNumberTexts) {
+  EXPECT_EQ(ParseNumber("0." + std::string(300, '0') + "1e301"), 1);
+  EXPECT_EQ(ParseNumber(std::string(400, '1') + "e-399"), 1.1111111111111111);
+  EXPECT_EQ(ParseNumber("1" + std::string(400, '0') + "e-800"), 0);
+  EXPECT_TRUE(std::signbit(ParseNumber("-1e-999")));
 }
 
 }  // namespace

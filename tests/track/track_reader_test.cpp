@@ -47,19 +47,6 @@ TEST(TrcReader, RecordsOfARealPlotterFile) {
   EXPECT_TRUE(rig.prompts.shown.empty());
 }
 
-TEST(TrcReader, TruncatesOnlyBeyondCapacity) {
-  std::string full;
-  for (int32_t i = 0; i < kTrackCapacity; ++i) full += kTrcRecords.substr(0, kTrcRecordSize);
-  Rig rig;
-  rig.Open("full.trc", full + "partial");
-  EXPECT_EQ(rig.store.TrackCount, kTrackCapacity);
-  EXPECT_TRUE(rig.prompts.shown.empty());
-  EXPECT_EQ(rig.Open("over.trc", full + kTrcRecords.substr(kTrcRecordSize)).points, kTrackCapacity);
-  EXPECT_EQ(rig.Rec(kTrackCapacity - 1).Depth, 0);
-  EXPECT_EQ(rig.prompts.Texts(), Texts{rig.dir.File("over.trc") + kTooLong});
-  EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
-}
-
 TEST(Reader, OtherKindsAndUnopenableFilesLeaveStoreAndStateUnchanged) {
   Rig rig;
   rig.Open("a.trt", kLine + "\r\n/* c\r\n");
