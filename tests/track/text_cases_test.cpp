@@ -1,6 +1,8 @@
 // The conversions between values and texts, from the cases in text_cases.tsv.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -95,12 +97,29 @@ TEST(TextCases, EveryLineOfTheTable) {
   EXPECT_GT(cases, 100);
 }
 
-// Texts longer than any field.
-TEST(TextCases, LongNumberTexts) {
+// Number texts longer than any field; appending with a given separator.
+TEST(TextCases, LongTextsAndAppending) {
   EXPECT_EQ(ParseNumber("0." + std::string(300, '0') + "1e301"), 1);
   EXPECT_EQ(ParseNumber(std::string(400, '1') + "e-399"), 1.1111111111111111);
   EXPECT_EQ(ParseNumber("1" + std::string(400, '0') + "e-800"), 0);
   EXPECT_TRUE(std::signbit(ParseNumber("-1e-999")));
+  std::string s = "x\t";
+  AppendNumber(s, 1.25, "0.0", ',');
+  AppendNumber(s, 4, "00", ',');
+  EXPECT_EQ(s, "x\t1,304");
+  EXPECT_EQ(FormatPoint(-0.04f, "0.00"), "-0.04");
+}
+
+TEST(NumberFormat, FollowsTheLocaleSeparatorButFormatPointDoesNot) {
+  EXPECT_EQ(LocaleDecimalSeparator(), '.');  // the C locale
+  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+  const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"};
+  const auto use = [](const char* name) { return std::setlocale(LC_NUMERIC, name) != nullptr; };
+  if (std::none_of(std::begin(names), std::end(names), use)) GTEST_SKIP() << "no locale with a decimal comma installed";
+  EXPECT_EQ(LocaleDecimalSeparator(), ',');
+  EXPECT_EQ(FormatNumber(7.5, "0.0"), "7,5");
+  EXPECT_EQ(FormatPoint(7.5f, "0.0"), "7.5");
+  std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace
