@@ -14,17 +14,12 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::string FromHex(std::string_view hex) {
-  std::string bytes;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2)
-    bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
-  return bytes;
-}
-
 // The first two records of irene_2008-07-11.trc: 20080711 10:31:44 and 10:31:46.
-const std::string kTrcRecords = FromHex(
-    "02562a00bda705002e04000000008300000000408159dc090e5be3400000"
-    "00562a00c2a7050042040000000083000033334313e50c0a0e5be3406f01");
+const std::string kTrcRecords(
+    "\x02\x56\x2a\x00\xbd\xa7\x05\x00\x2e\x04\x00\x00\x00\x00\x83\x00\x00\x00\x00\x40\x81\x59\xdc\x09"
+    "\x0e\x5b\xe3\x40\x00\x00\x00\x56\x2a\x00\xc2\xa7\x05\x00\x42\x04\x00\x00\x00\x00\x83\x00\x00\x33"
+    "\x33\x43\x13\xe5\x0c\x0a\x0e\x5b\xe3\x40\x6f\x01",
+    60);
 // Point 17 of irene_2008-07-11.trt: on port tack, both wind angles above 180 degrees.
 const std::string kLine =
     "20080711 10:32:16,46.242100,6.178100,5.3,6.00393,0,0,10.4,3.61283,4.08407,3.26377,6.636,4.784,0,5.93412,5.1";
