@@ -50,58 +50,51 @@ struct Replaying : SessionFixture {
 
 class TrackReplayTest : public QObject {
   Q_OBJECT
+
  private slots:
-  void TicksMoveTheCursorOnTheSchedule();
-  void TheShownPlotFollowsAndF2StartsAndStops();
-  void ATrackChangeOrAFailingOutputStopsIt();
+  void TicksMoveTheCursorAndTheShownPlotAndF2StartsAndStops() {
+    Replaying r;
+    QSignalSpy stopped(&r.replay(), &TrackReplay::Stopped);
+    PlotWindow plot(r.session);
+    plot.show();
+    QTRY_VERIFY(plot.View().State().PlotReady);
+    QTest::keyClick(&plot, Qt::Key_F2);
+    QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt - replaying"));
+    QCOMPARE(r.timer->Fire(), int64_t{100});  // to point 1
+    QCOMPARE(r.session.Cursor(), 1);
+    QCOMPARE(plot.View().State().CursorIndex, 1);
+    QCOMPARE(r.timer->Fire(), int64_t{600});  // halfway to point 2
+    QCOMPARE(r.session.Cursor(), 1);
+    QCOMPARE(r.timer->Fire(), int64_t{1100});  // point 2, the last: the end
+    QCOMPARE(r.session.Cursor(), 2);
+    QVERIFY(!r.replay().Running() && stopped.count() == 1);
+    QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt"));
+    QTest::keyClick(&plot, Qt::Key_F2);
+    QVERIFY(r.replay().Running());
+    QTest::keyClick(&plot, Qt::Key_F2);
+    QVERIFY(!r.replay().Running());
+    QCOMPARE(r.output.writes.size(), size_t{3});  // RMC only
+  }
+
+  void ATrackChangeOrAFailingOutputStopsIt() {
+    Replaying r(4800);
+    r.output.failAfter = 2;
+    r.session.ChangeSetting(SettingKey::SimRate, [](SettingsValues& v) { v.simRate = "600"; });
+    r.prompts.ExpectMessage(
+        "the line carries about 480 bytes/s, the replay needs about 1050; choose a higher speed or a lower rate");
+    r.replay().Start();
+    r.prompts.ExpectMessage("write failed");
+    for (int tick = 0; tick < 3; ++tick) r.timer->Fire();
+    QVERIFY(!r.replay().Running());
+    QCOMPARE(r.session.Cursor(), 2);
+
+    r.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = false; });  // no warning
+    r.replay().Start();
+    r.prompts.ExpectQuestion("Delete Track Point 1", true);
+    r.session.DeletePoints(1, 1);
+    QVERIFY(!r.replay().Running() && !r.timer->call);
+  }
 };
-
-void TrackReplayTest::TicksMoveTheCursorOnTheSchedule() {
-  Replaying r;
-  QSignalSpy simulated(&r.replay(), &TrackReplay::Simulated), stopped(&r.replay(), &TrackReplay::Stopped);
-  r.replay().Start();
-  QCOMPARE(r.timer->Fire(), int64_t{100});  // to point 1
-  QCOMPARE(r.session.Cursor(), 1);
-  QCOMPARE(r.timer->Fire(), int64_t{600});  // halfway to point 2
-  QCOMPARE(r.session.Cursor(), 1);
-  QCOMPARE(simulated.count(), 1);
-  QCOMPARE(r.timer->Fire(), int64_t{1100});  // point 2, the last: the end
-  QCOMPARE(r.session.Cursor(), 2);
-  QVERIFY(!r.replay().Running() && stopped.count() == 1);
-  QCOMPARE(r.output.writes.size(), size_t{3});  // RMC only
-}
-
-void TrackReplayTest::TheShownPlotFollowsAndF2StartsAndStops() {
-  Replaying r;
-  PlotWindow plot(r.session);
-  plot.show();
-  QTRY_VERIFY(plot.View().State().PlotReady);
-  QTest::keyClick(&plot, Qt::Key_F2);
-  QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt - replaying"));
-  r.timer->Fire();
-  QCOMPARE(plot.View().State().CursorIndex, 1);
-  QTest::keyClick(&plot, Qt::Key_F2);
-  QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt"));
-}
-
-void TrackReplayTest::ATrackChangeOrAFailingOutputStopsIt() {
-  Replaying r(4800);
-  r.output.failAfter = 2;
-  r.session.ChangeSetting(SettingKey::SimRate, [](SettingsValues& v) { v.simRate = "600"; });
-  r.prompts.ExpectMessage(
-      "the line carries about 480 bytes/s, the replay needs about 1050; choose a higher speed or a lower rate");
-  r.replay().Start();
-  r.prompts.ExpectMessage("write failed");
-  for (int tick = 0; tick < 3; ++tick) r.timer->Fire();
-  QVERIFY(!r.replay().Running());
-  QCOMPARE(r.session.Cursor(), 2);
-
-  r.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = false; });  // no warning
-  r.replay().Start();
-  r.prompts.ExpectQuestion("Delete Track Point 1", true);
-  r.session.DeletePoints(1, 1);
-  QVERIFY(!r.replay().Running() && !r.timer->call);
-}
 
 }  // namespace wl::test
 

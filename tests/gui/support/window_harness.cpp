@@ -3,15 +3,27 @@
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
-#include <QProcess>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTimer>
-#include <clocale>
 
 namespace wl::test {
 
 std::string SamplePath(const std::string& name) { return std::string(WAKELINE_SOURCE_DIR) + "/data/samples/" + name; }
+
+QList<QStringList> Cases(const char* name) {
+  QFile file(QString(WAKELINE_SOURCE_DIR "/tests/gui/cases/") + name);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("no case file %s", name);
+  QList<QStringList> cases;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+    if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
+    QStringList fields = line.split('|');
+    for (QString& field : fields) field = field.trimmed();
+    cases << fields;
+  }
+  if (cases.isEmpty()) qFatal("no cases in %s", name);
+  return cases;
+}
 
 bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action, bool onHeads) {
   const QModelIndexList before = grid->selectionModel()->selectedIndexes();
@@ -95,23 +107,6 @@ bool RowWhole(const QTableView* grid, int row) {
       return false;
   }
   return true;
-}
-
-DecimalComma::DecimalComma() {
-  QFile source(dir_.filePath("comma.def"));
-  if (!source.open(QIODevice::WriteOnly)) return;
-  source.write("LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n");
-  source.close();
-  // Only the numbers are defined, so localedef warns about the rest and says so in its exit code.
-  QProcess::execute("localedef", {"-c", "-i", source.fileName(), "-f", "ANSI_X3.4-1968", dir_.filePath("comma")});
-  qputenv("LOCPATH", dir_.path().toLocal8Bit());
-  before_ = std::setlocale(LC_NUMERIC, nullptr);
-  active_ = std::setlocale(LC_NUMERIC, "comma") != nullptr;
-}
-
-DecimalComma::~DecimalComma() {
-  std::setlocale(LC_NUMERIC, before_.c_str());
-  qunsetenv("LOCPATH");
 }
 
 }  // namespace wl::test

@@ -22,6 +22,9 @@
 namespace wl::test {
 
 std::string SamplePath(const std::string& name);
+// The cases of a data file in tests/gui/cases: one a line, its fields split at "|" and trimmed;
+// empty lines and lines that start with "#" are notes.
+QList<QStringList> Cases(const char* name);
 
 // Right-clicks the grid's cells (or its heads) and triggers an item of the menu that opens; true
 // when the menu opened and left the selection as it was.
@@ -34,20 +37,6 @@ void OnNextModal(std::function<void(QWidget*)> act);
 bool CaptionWhole(const QWidget* control);
 // Whether every head, and every cell of the row, shows whole in its column, by the font's metrics.
 bool RowWhole(const QTableView* grid, int row);
-
-// The C library's numbers with a decimal comma while the object lives, through a locale made on
-// the spot; Active() is false where none can be made.
-class DecimalComma {
- public:
-  DecimalComma();
-  ~DecimalComma();
-  bool Active() const { return active_; }
-
- private:
-  QTemporaryDir dir_;
-  std::string before_;
-  bool active_ = false;
-};
 
 // A session without windows on a fresh settings file, with scripted prompts.
 struct SessionFixture {
