@@ -1,10 +1,8 @@
 // The folder listing window on a temporary folder of sample tracks: which folder it lists, its
 // rows as they are read, its type options, copies and folder chooser.
 #include <QClipboard>
-#include <QDir>
 #include <QAbstractButton>
 #include <QGuiApplication>
-#include <QTimer>
 #include <QtTest>
 
 #include "folderlist/ui/folder_list_window.h"

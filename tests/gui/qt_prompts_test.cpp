@@ -1,9 +1,7 @@
 // The real message boxes and number box: what Enter, Escape and closing the box answer to the
 // session's questions. No key may lose an edit or a file.
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 
@@ -88,6 +86,17 @@ class QtPromptsTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     QCOMPARE(prompts.AskWholeNumber("Seconds?", 10), std::optional<std::string>("25"));
+  }
+
+  // The window tests' own prompts answer only what is scripted, in order.
+  void ScriptedPromptsFailOnWhatIsNotScriptedOrNeverAsked() {
+    auto* prompts = new ScriptedUiPrompts;
+    prompts->ExpectQuestion("Scripted", true);
+    QEXPECT_FAIL("", "asked, but not scripted", Continue);
+    QVERIFY(!prompts->AskYesNo("Not scripted", Icon::None, false));
+    QEXPECT_FAIL("", "scripted, but never asked", Continue);
+    delete prompts;
+    QVERIFY(!QTest::currentTestFailed());  // both failures were the expected ones
   }
 };
 

@@ -1,7 +1,14 @@
-// The track session without windows: what its subscribers see, what it stores, what it keeps.
-#include <QFile>
+// The track session without windows: what its subscribers see, what it stores, what it keeps;
+// its sentence output over TCP, and its replay on a clock and an output of the test's own.
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QtTest>
 
+#include "nmea/nmea_test_support.h"
+#include "plot/plot_view.h"
+#include "plot/ui/plot_window.h"
+#include "session/nmea_link.h"
+#include "session/track_replay.h"
 #include "support/window_harness.h"
 
 namespace wl::test {
@@ -27,6 +34,38 @@ struct Fixture : SessionFixture {
     session.ChangeSetting(SettingKey::TackAngle, [angle](SettingsValues& v) { v.tackAngle = angle; });
   }
   QStringList events;
+};
+
+// Runs the tick that is due when the test says, at its deadline.
+struct FakeTimer : ReplayTimer {
+  ReplayClock::time_point Now() const override { return now; }
+  void CallAt(ReplayClock::time_point d, std::function<void()> f) override { due = d, call = std::move(f); }
+  void Cancel() override { call = nullptr; }
+  int64_t Fire() {  // the tick's time, ms
+    now = due;
+    if (std::function<void()> f = std::move(call)) f();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+  }
+  ReplayClock::time_point now, due;
+  std::function<void()> call;
+};
+
+// Three points a minute apart at 5.7 kn: at rate 60, legs of two 500 ms steps.
+struct Replaying : SessionFixture {
+  explicit Replaying(std::optional<int32_t> lineSpeed = std::nullopt) {
+    QFile f(dir.filePath("minutes.trt"));
+    if (!f.open(QIODevice::WriteOnly)) qFatal("no track file");
+    for (const char* t : {"09:30:00,54.3725", "09:31:00,54.3741", "09:32:00,54.3757"})
+      f.write(QByteArray("20210612 ") + t + ",10.1683,5.7,0.1,0,0,14.3,0.7,0.5,4.1,6.4,8.9,0,0.1,6\r\n");
+    f.close();
+    session.OpenFile(f.fileName().toStdString());
+    replay().UseTimer(std::unique_ptr<FakeTimer>(timer));
+    replay().UseOutput(output, lineSpeed);
+    session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = true; });
+  }
+  TrackReplay& replay() { return session.Replay(); }
+  CaptureOutput output;
+  FakeTimer* timer = new FakeTimer;
 };
 
 }  // namespace
@@ -118,6 +157,84 @@ class TrackSessionTest : public QObject {
     QVERIFY(QFile::remove(folder));
     f.TackAngle("30");
     QCOMPARE(f.Stored("TackAngle"), std::string("30"));
+  }
+
+  void TheTcpServerListensOnceChosenAndEnabled() {
+    SessionFixture f;
+    NmeaLink& link = f.session.Link();
+    uint16_t port = 0;
+    {
+      QTcpServer probe;  // a port free at this moment
+      QVERIFY(probe.listen(QHostAddress::LocalHost));
+      port = probe.serverPort();
+    }
+    QSignalSpy changed(&link, &NmeaLink::OutputChanged);
+    f.session.ChangeSettings({SettingKey::NMEATcpPort, SettingKey::NMEAOutput}, [&](SettingsValues& v) {
+      v.nmeaTcpPort = port;
+      v.nmeaOutput = NmeaOutputKind::Tcp;
+    });
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(!link.Output().IsOpen());  // not yet enabled
+    QVERIFY(!link.LineSpeed());
+    f.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = true; });
+    QVERIFY(link.Output().IsOpen());
+    QCOMPARE(link.Name(), "tcp://0.0.0.0:" + std::to_string(port));
+
+    QTcpSocket plotter;  // connects before anything is sent
+    plotter.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(plotter.waitForConnected(2000));
+    QTest::qWait(50);
+    std::string error;
+    QVERIFY(link.Output().Send("$GPRMC*00\r\n", error));
+    QVERIFY(plotter.waitForReadyRead(2000));
+    QCOMPARE(plotter.readAll(), QByteArray("$GPRMC*00\r\n"));
+
+    f.session.ChangeSetting(SettingKey::NMEAOutput, [](SettingsValues& v) { v.nmeaOutput = NmeaOutputKind::Udp; });
+    QCOMPARE(changed.count(), 3);
+    QVERIFY(plotter.state() == QAbstractSocket::UnconnectedState || plotter.waitForDisconnected(2000));
+  }
+
+  void TicksMoveTheCursorAndTheShownPlotAndF2StartsAndStops() {
+    Replaying r;
+    QSignalSpy stopped(&r.replay(), &TrackReplay::Stopped);
+    PlotWindow plot(r.session);
+    plot.show();
+    QTRY_VERIFY(plot.View().State().PlotReady);
+    QTest::keyClick(&plot, Qt::Key_F2);
+    QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt - replaying"));
+    QCOMPARE(r.timer->Fire(), int64_t{100});  // to point 1
+    QCOMPARE(r.session.Cursor(), 1);
+    QCOMPARE(plot.View().State().CursorIndex, 1);
+    QCOMPARE(r.timer->Fire(), int64_t{600});  // halfway to point 2
+    QCOMPARE(r.session.Cursor(), 1);
+    QCOMPARE(r.timer->Fire(), int64_t{1100});  // point 2, the last: the end
+    QCOMPARE(r.session.Cursor(), 2);
+    QVERIFY(!r.replay().Running() && stopped.count() == 1);
+    QCOMPARE(plot.windowTitle(), QString("Plot Route - minutes.trt"));
+    QTest::keyClick(&plot, Qt::Key_F2);
+    QVERIFY(r.replay().Running());
+    QTest::keyClick(&plot, Qt::Key_F2);
+    QVERIFY(!r.replay().Running());
+    QCOMPARE(r.output.writes.size(), size_t{3});  // RMC only
+  }
+
+  void ATrackChangeOrAFailingOutputStopsIt() {
+    Replaying r(4800);
+    r.output.failAfter = 2;
+    r.session.ChangeSetting(SettingKey::SimRate, [](SettingsValues& v) { v.simRate = "600"; });
+    r.prompts.ExpectMessage(
+        "the line carries about 480 bytes/s, the replay needs about 1050; choose a higher speed or a lower rate");
+    r.replay().Start();
+    r.prompts.ExpectMessage("write failed");
+    for (int tick = 0; tick < 3; ++tick) r.timer->Fire();
+    QVERIFY(!r.replay().Running());
+    QCOMPARE(r.session.Cursor(), 2);
+
+    r.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = false; });  // no warning
+    r.replay().Start();
+    r.prompts.ExpectQuestion("Delete Track Point 1", true);
+    r.session.DeletePoints(1, 1);
+    QVERIFY(!r.replay().Running() && !r.timer->call);
   }
 };
 

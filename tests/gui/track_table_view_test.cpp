@@ -1,4 +1,4 @@
-// The track table's own behaviour: the keys, select all, copy, the edit menu, and texts not cut.
+// The track table's own behaviour: the keys, select all, copy, the edit menu.
 #include <QClipboard>
 #include <QColor>
 #include <QGuiApplication>
@@ -70,25 +70,12 @@ class TrackTableViewTest : public QObject {
     const int uiCOG = h.Grid()->columnWidth(7);
     h.EditAction("mnuTRCResizeCols")->trigger();
     QVERIFY(h.Grid()->columnWidth(7) < uiCOG);
-    QVERIFY(RowWhole(h.Grid(), 0));
 
     // The plot's F1 shows in the table at once.
     QSignalSpy marks(h.Grid()->model(), &QAbstractItemModel::dataChanged);
     h.session().ToggleTackFlag(3);
     QCOMPARE(marks.count(), 1);
     QCOMPARE(h.Grid()->model()->index(4, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
-  }
-
-  void EveryHeadAndCellIsWhole() {
-    QTemporaryDir dir;
-    QFile points(dir.filePath("long.trc"));
-    QVERIFY(points.open(QIODevice::WriteOnly) && points.write(QByteArray(10001 * 30, '\0')) == 10001 * 30);
-    points.close();
-    WindowHarness h;
-    h.ShowActive();
-    h.Open(points.fileName().toStdString());
-    QCOMPARE(h.Cell(10000, 0), QString("10000"));
-    QVERIFY(RowWhole(h.Grid(), 0) && RowWhole(h.Grid(), 10000));
   }
 };
 

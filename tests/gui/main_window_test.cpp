@@ -1,15 +1,14 @@
-// The main window's buttons, keys, menus and drops reach the session's commands, and what the
-// commands did reaches the window.
+// The main window: its buttons, keys, menus and drops reach the session's commands, and what the
+// commands did reaches the window; its window menu, progress, stored geometry and tack angle box.
 #include <QApplication>
-#include <QFile>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QUrl>
+#include <QScreen>
 #include <QtTest>
 
 #include "support/window_harness.h"
+#include "widgets/twips.h"
 
 namespace wl::test {
 
@@ -18,11 +17,10 @@ namespace {
 bool Enabled(WindowHarness& h, const char* name) { return h.Find<QPushButton>(name)->isEnabled(); }
 
 // Clicks the button and closes the modal window it opens: "objectName|start of its text".
-QString ModalWindowOf(WindowHarness& h, const char* button, QWidget** seen = nullptr) {
+QString ModalWindowOf(WindowHarness& h, const char* button) {
   QString name;
   OnNextModal([&](QWidget* w) {
     name = w->objectName();
-    if (seen) *seen = w;
     if (auto* box = w->findChild<QPlainTextEdit*>("txtBox")) name += "|" + box->toPlainText().left(20);
     w->close();
   });
@@ -39,7 +37,7 @@ std::string CopyOf(const QTemporaryDir& dir, const char* sample) {
 
 }  // namespace
 
-class MainWindowCommandsTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -120,31 +118,15 @@ class MainWindowCommandsTest : public QObject {
   }
 
   void DenseLogIsToldAndThinnedAsOneEdit() {
-    // A log every second that turns every fourth point: the tack rule fires on GPS noise.
-    QTemporaryDir dir;
-    QFile f(dir.filePath("dense.trt"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 120; ++i) {
-      const double east = (i % 8 < 4 ? i % 4 : 4 - i % 4) * 3e-5;
-      f.write(QString::asprintf("20210612 09:%02d:%02d,%.6f,%.6f,5.7,0,0,0,9.5,0,0,0,0,0,0,0,5.7\r\n", i / 60, i % 60,
-                                54.3 + i * 2e-5, 10.1 + east)
-                  .toLatin1());
-    }
-    f.close();
     WindowHarness h;
     h.ShowActive();
     auto* hint = h.Find<QLabel>("lblStatus");
-    h.Open(f.fileName().toStdString());
+    // A log every second that turns every fourth point: the tack rule fires on GPS noise.
+    h.Open(WAKELINE_SOURCE_DIR "/tests/gui/cases/dense.trt");
     QCOMPARE(hint->text(), QString("Dense log: Thin Track... (right-click the table) shows the manoeuvres"));
 
-    const std::string ask = "Thin Track: keep one point every how many seconds? (1 to 3600)";
-    const std::string thin = "Thinning to one point every 10 s leaves 13 of 120 points. Thin the track?";
-    h.prompts.ExpectNumber(ask, "10");
-    h.prompts.ExpectQuestion(thin, false);
-    h.EditAction("mnuTRCThin")->trigger();
-    QVERIFY(!h.Changed() && hint->isVisible());
-    h.prompts.ExpectNumber(ask, "10");
-    h.prompts.ExpectQuestion(thin, true);
+    h.prompts.ExpectNumber("Thin Track: keep one point every how many seconds? (1 to 3600)", "10");
+    h.prompts.ExpectQuestion("Thinning to one point every 10 s leaves 13 of 120 points. Thin the track?", true);
     h.EditAction("mnuTRCThin")->trigger();
     QCOMPARE(h.Rows(), 13);
     QVERIFY(h.Changed() && hint->isHidden());
@@ -173,10 +155,7 @@ class MainWindowCommandsTest : public QObject {
     QCOMPARE(ModalWindowOf(h, "CmdShowTack"), QString("frmTackData"));
     h.Click("cmdPlot");
     QVERIFY(h.window().findChild<QWidget*>("frmPlotter")->isVisible());
-    QWidget *listing = nullptr, *again = nullptr;
-    QCOMPARE(ModalWindowOf(h, "cmdListDist", &listing), QString("frmShowFileData"));
-    ModalWindowOf(h, "cmdListDist", &again);
-    QCOMPARE(again, listing);
+    QCOMPARE(ModalWindowOf(h, "cmdListDist"), QString("frmShowFileData"));
 
     h.prompts.ExpectQuestion("Permanently Delete " + copy, true);
     h.Click("cmdDelFile");
@@ -189,9 +168,81 @@ class MainWindowCommandsTest : public QObject {
     h.Click("cmdDelFile");  // the file went behind the program's back: nothing asked
     QVERIFY(!Enabled(h, "cmdDelFile"));
   }
+
+  void ProgressIsPaintedDuringThePass() {
+    WindowHarness h;
+    h.ShowActive();
+    auto* label = h.Find<QLabel>("lblProgress");
+    PaintedTexts spy(label);
+    h.Open(SamplePath("zigzag.trt"));
+    QVERIFY(spy.texts.contains("100") && spy.texts.contains("99"));
+    QCOMPARE(label->text(), QString());
+  }
+
+  // The window menu opens on the free surface only, not over a control.
+  void WindowMenu() {
+    WindowHarness h;
+    MainWindow& w = h.window();
+    h.ShowActive();
+    auto* menu = h.Find<QMenu>("mnuOptions");
+    QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, h.Find<QWidget>("CommandOpenInput")->geometry().center());
+    QVERIFY(!menu->isVisible());
+    QTest::mouseClick(&w, Qt::RightButton, Qt::NoModifier, QPoint(TwipsToPx(300, &w), TwipsToPx(1700, &w)));
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    w.move(3, 4);
+    menu->findChild<QAction*>("mnuOptionsMv")->trigger();
+    QTRY_COMPARE(w.frameGeometry().center(), w.screen()->geometry().center());
+  }
+
+  void GeometryIsStoredAtCloseAndRestoredOnAScreen() {
+    WindowHarness h;
+    h.ShowActive();
+    h.window().move(40, 50);
+    h.window().resize(790, 500);
+    QTRY_COMPARE(h.window().size(), QSize(790, 500));
+    QVERIFY(h.window().close());
+    QCOMPARE(std::stod(h.Stored("Settings", "MainWidth")), PxToTwips(790, &h.window()));
+    h.Restart();
+    QCOMPARE(h.window().geometry(), QRect(40, 50, 790, 500));
+
+    // Minimised, the window keeps what was stored.
+    h.window().move(60, 70);
+    h.window().showMinimized();
+    QVERIFY(h.window().close());
+    QCOMPARE(std::stod(h.Stored("Settings", "MainLeft")), PxToTwips(40, &h.window()));
+
+    // A size beyond the screen is cut.
+    h.session().StoreSetting(SettingKey::MainWidth, "1e10");
+    h.Restart();
+    QCOMPARE(h.window().width(), h.window().screen()->availableGeometry().width());
+  }
+
+  void TackAngleIsCheckedWhenLeft() {
+    WindowHarness h;
+    h.ShowActive();
+    auto* box = h.Find<QLineEdit>("TackAngle");
+    h.Open(SamplePath("zigzag.trt"));
+    Type(box, "70", false);
+    h.prompts.ExpectMessage("TackAngle must be between 15 and 60\r\n or 0 to suppress automatic Tack analysis");
+    h.Click("CommandOpenInput");  // the click that would leave the box does not reach the button
+    QTRY_VERIFY(box->hasFocus());
+    QCOMPARE(h.Stored("Settings", "TackAngle"), std::string("none"));
+    Type(box, "0 degrees");
+    QCOMPARE(box->text(), QString("0"));
+    QCOMPARE(h.Stored("Settings", "TackAngle"), std::string("0"));
+
+    // Leaving the box enables the plot button even for a track it refused.
+    h.prompts.ExpectFile("Open first file", SamplePath("empty.trc"));
+    h.prompts.ExpectMessage("Trackfile has only 0 points, plotting not possible");
+    h.Click("CommandOpenInput");
+    QVERIFY(!h.Find<QPushButton>("cmdPlot")->isEnabled());
+    Type(box, "30");
+    QVERIFY(h.Find<QPushButton>("cmdPlot")->isEnabled());
+  }
 };
 
 }  // namespace wl::test
 
-QTEST_MAIN(wl::test::MainWindowCommandsTest)
-#include "main_window_commands_test.moc"
+QTEST_MAIN(wl::test::MainWindowTest)
+#include "main_window_test.moc"
