@@ -58,7 +58,7 @@ class FolderListWindowTest : public QObject {
     const QString head = "Selected files of type .trc in:\r\n" + f.dir.path() + "\r\n\r\n";
     f.Click("cmdCopyAll");
     QCOMPARE(QGuiApplication::clipboard()->text(), head + "       4.6\ta.TRC\r\n      36.6\tB.trc\r\n");
-    QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, {}, f.grid->visualRect(f.grid->model()->index(1, 0)).center());
+    f.grid->selectRow(1);
     QVERIFY(TriggerGridMenu(f.grid, "mnuCopy"));
     QCOMPARE(QGuiApplication::clipboard()->text(), head + "      36.6\tB.trc\r\n");
     QVERIFY(TriggerGridMenu(f.grid, "MnuSelAll", true));

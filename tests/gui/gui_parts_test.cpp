@@ -58,21 +58,16 @@ class GuiPartsTest : public QObject {
   }
 
   void StoredPlaceStaysOnAScreen() {
-    const QRect primary(0, 0, 800, 600), right(800, 0, 1024, 768), centred(5, 66, 700, 500);
-    const struct {
-      QRect stored;
-      QList<QRect> screens;
-      QRect placed;
-    } cases[] = {
-        {{40, 50, 700, 500}, {primary, right}, {40, 50, 700, 500}},
-        {{900, 100, 700, 500}, {primary, right}, {900, 100, 700, 500}},
-        {{900, 100, 700, 500}, {primary}, centred},  // the right screen was removed
-        {{-650, 50, 700, 500}, {primary}, {-650, 50, 700, 500}},  // a grip of it is left to take
-        {{-651, 50, 700, 500}, {primary}, centred},
-        {{40, -1, 700, 500}, {primary}, centred},  // the caption above the screen
-        {{40, 50, 1000000, 1000000}, {primary}, {40, 50, 800, 600}},
+    const QMap<QString, QRect> screens{{"primary", {0, 0, 800, 600}}, {"right", {800, 0, 1024, 768}}};
+    auto rect = [](const QString& text) {
+      const QStringList v = text.split(' ', Qt::SkipEmptyParts);
+      return QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt());
     };
-    for (const auto& c : cases) QCOMPARE(PlaceOnScreens(c.stored, c.screens, QSize(790, 467)), c.placed);
+    for (const QStringList& c : test::Cases("window_places.txt")) {
+      QList<QRect> now;
+      for (const QString& name : c[1].split(' ', Qt::SkipEmptyParts)) now << screens[name];
+      QCOMPARE(PlaceOnScreens(rect(c[0]), now, QSize(790, 467)), rect(c[2]));
+    }
   }
 
   void CommentsShowReadOnlyInAFixedPitchFont() {

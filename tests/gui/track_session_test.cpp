@@ -25,8 +25,10 @@ struct Fixture : SessionFixture {
                      [this] { events << "processed " + QString::number(session.Processed().count); });
     QObject::connect(&session, &TrackSession::SettingChanged,
                      [this](SettingKey key) { events << QString::fromLatin1(Setting(key).name); });
-    QObject::connect(&session, &TrackSession::CursorMoved, [this](int32_t i) { events << "cursor " + QString::number(i); });
-    QObject::connect(&session, &TrackSession::TackFlagChanged, [this](int32_t i) { events << "flag " + QString::number(i); });
+    QObject::connect(&session, &TrackSession::CursorMoved,
+                     [this](int32_t i) { events << "cursor " + QString::number(i); });
+    QObject::connect(&session, &TrackSession::TackFlagChanged,
+                     [this](int32_t i) { events << "flag " + QString::number(i); });
   }
   QStringList Take() { return std::exchange(events, {}); }
   int16_t Flag(int32_t i) const { return session.Processed().ProcRecs[static_cast<size_t>(i)].TackFlag; }
@@ -81,7 +83,8 @@ class TrackSessionTest : public QObject {
     QCOMPARE(f.Take(), QStringList{"cursor 299"});
     f.prompts.ExpectQuestion("Delete 10 Track Points, starting at 290", true);
     QVERIFY(f.session.DeletePoints(290, 10));
-    QCOMPARE(f.Take(), (QStringList{"about", "PlotSpeedHigh", "PlotSpeedLow", "processed 290", "cursor 289", "changed"}));
+    QCOMPARE(f.Take(),
+             (QStringList{"about", "PlotSpeedHigh", "PlotSpeedLow", "processed 290", "cursor 289", "changed"}));
     QCOMPARE(f.session.Store().TrackCount, 290);
     QVERIFY(f.session.Store().DataChanged);
     QVERIFY(f.session.Undo());
