@@ -77,9 +77,7 @@ class GuiPartsTest : public QObject {
     // Whatever face the machine gives, its letters take the same room, so columns stay aligned.
     const QFontMetrics shown(box->font());
     QCOMPARE(shown.horizontalAdvance("iiii"), shown.horizontalAdvance("WWWW"));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::keyClicks(box, "typed");
+    QVERIFY(box->isReadOnly());
     QCOMPARE(box->toPlainText(), text);
   }
 

@@ -47,21 +47,18 @@ struct SessionFixture {
   TrackSession session{store, prompts, {20000, 15000, false}};
 };
 
-// Records each new text a widget was painted with: a label's own, or what `text` tells.
+// Records each new text a label was painted with.
 class PaintedTexts : public QObject {
  public:
-  explicit PaintedTexts(QLabel* label) : PaintedTexts(label, [label] { return label->text(); }) {}
-  PaintedTexts(QWidget* widget, std::function<QString()> text) : text_(std::move(text)) {
-    widget->installEventFilter(this);
-  }
+  explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != text_())) texts.push_back(text_());
+    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label_->text())) texts << label_->text();
     return false;
   }
   QStringList texts;
 
  private:
-  std::function<QString()> text_;
+  QLabel* label_;
 };
 
 class WindowHarness {
