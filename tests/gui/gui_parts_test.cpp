@@ -1,14 +1,17 @@
 // The desktop program's smaller parts: command line, file dialog filters, undo history, window
-// placement, comments window.
+// placement, comments window, the number entry of the settings boxes.
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/gui/command_line.h"
 #include "mainwin/comments_window.h"
 #include "session/track_history.h"
+#include "widgets/numeric_input_box.h"
 #include "widgets/qt_file_dialog.h"
+#include "support/window_harness.h"
 #include "widgets/window_placement.h"
 
 namespace wl {
@@ -17,104 +20,82 @@ class GuiPartsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void CommandLineFileAndHeadingRepair();
-  void FilterListBecomesQtNameFilters();
-  void HistoryIsBoundedAndKnowsTheSavedState();
-  void StoredPlaceStaysOnAScreen();
-  void CommentsShowReadOnlyInAFixedPitchFont();
+  void CommandLineFileAndHeadingRepair() {
+    QTemporaryDir dir;
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QFile sail("sail.trt");
+    QVERIFY(sail.open(QIODevice::WriteOnly));
+    for (const QStringList& c : test::Cases("command_line.txt")) {
+      std::vector<std::string> args;
+      for (const QString& arg : c[0].split(' ', Qt::SkipEmptyParts)) args.push_back(arg.toStdString());
+      const GuiCommandLine got = ParseGuiCommandLine(args);
+      const QString file = got.error.empty() ? QString::fromStdString(got.file) : "refused";
+      QCOMPARE(file + (got.repairHeading ? " | yes" : " | no"), c[1] + " | " + c[2]);
+    }
+    QVERIFY(ParseGuiCommandLine({"--help"}).help);
+  }
+
+  void FilterListBecomesQtNameFilters() {
+    const QStringList filters = QtNameFilters(
+        "Harbolt Tracks (*.trc)|*.trc|Logvane Tracks (*.trt)|*.trt|All Tracks(*.trc;*.trt)|*.trc;*.trt|All files|*.*");
+    QCOMPARE(filters, (QStringList{"Harbolt Tracks (*.trc)", "Logvane Tracks (*.trt)", "All Tracks (*.trc *.trt)",
+                                   "All files (*)"}));
+    QCOMPARE(QtNameFilters("odd|"), QStringList{"odd ()"});
+  }
+
+  void HistoryKeepsTheNewestSnapshots() {
+    TrackHistory history(2);
+    TrackStore store;
+    history.Reset();
+    for (int32_t n = 1; n <= 3; ++n) {
+      history.Push(std::make_unique<TrackStore>(store));
+      store.TrackCount = n;
+    }
+    history.Undo(store);
+    history.Undo(store);
+    QCOMPARE(store.TrackCount, 1);
+    QVERIFY(!history.CanUndo());  // the oldest snapshot went
+  }
+
+  void StoredPlaceStaysOnAScreen() {
+    const QMap<QString, QRect> screens{{"primary", {0, 0, 800, 600}}, {"right", {800, 0, 1024, 768}}};
+    auto rect = [](const QString& text) {
+      const QStringList v = text.split(' ', Qt::SkipEmptyParts);
+      return QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt());
+    };
+    for (const QStringList& c : test::Cases("window_places.txt")) {
+      QList<QRect> now;
+      for (const QString& name : c[1].split(' ', Qt::SkipEmptyParts)) now << screens[name];
+      QCOMPARE(PlaceOnScreens(rect(c[0]), now, QSize(790, 467)), rect(c[2]));
+    }
+  }
+
+  void CommentsShowReadOnlyInAFixedPitchFont() {
+    CommentsWindow window("Wakeline  V1.1.129", "---- /* race 3\r\n0004 /* wind 12 kn", nullptr);
+    auto* box = window.findChild<QPlainTextEdit*>("txtBox");
+    const QString text("---- /* race 3\n0004 /* wind 12 kn");
+    // Whatever face the machine gives, its letters take the same room, so columns stay aligned.
+    const QFontMetrics shown(box->font());
+    QCOMPARE(shown.horizontalAdvance("iiii"), shown.horizontalAdvance("WWWW"));
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(box->toPlainText(), text);
+  }
+
+  void NumberBoxUndoesWhatIsNoNumberAndPutsTheCaretBack() {
+    for (const QStringList& c : test::Cases("number_box.txt")) {
+      QLineEdit box(c[1]);
+      box.show();
+      new NumericInputBox(&box, c[0] != "0", c[0].toInt());
+      box.setCursorPosition(c[2].toInt());
+      QTest::keyClicks(&box, QString(c[3]).replace("\\b", "\b"));
+      if (!c[4].isEmpty()) {
+        QGuiApplication::clipboard()->setText(c[4]);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+      }
+      QCOMPARE(box.text() + " | " + QString::number(box.cursorPosition()), c[5] + " | " + c[6]);
+    }
+  }
 };
-
-void GuiPartsTest::CommandLineFileAndHeadingRepair() {
-  QTemporaryDir dir;
-  QVERIFY(QDir::setCurrent(dir.path()));
-  QFile sail("sail.trt");
-  QVERIFY(sail.open(QIODevice::WriteOnly));
-  struct Case {
-    std::vector<std::string> args;
-    const char* file;
-    bool repair, error;
-  };
-  const Case cases[] = {
-      {{}, "", false, false},
-      {{"s"}, "", true, false},
-      {{"s", "race.trt"}, "race.trt", true, false},
-      {{"sail.trt"}, "sail.trt", false, false},  // an existing file is opened, not a switch
-      {{"--repair-heading", "sail.trt"}, "sail.trt", true, false},
-      {{"race.trt", "s"}, nullptr, false, true},  // only the first argument is the switch
-      {{"--frobnicate"}, nullptr, false, true},
-  };
-  for (const Case& c : cases) {
-    const GuiCommandLine got = ParseGuiCommandLine(c.args);
-    QCOMPARE(!got.error.empty(), c.error);
-    if (c.error) continue;
-    QCOMPARE(got.file, std::string(c.file));
-    QCOMPARE(got.repairHeading, c.repair);
-  }
-  QVERIFY(ParseGuiCommandLine({"--help"}).help);
-}
-
-void GuiPartsTest::FilterListBecomesQtNameFilters() {
-  const QStringList filters = QtNameFilters(
-      "Harbolt Tracks (*.trc)|*.trc|Logvane Tracks (*.trt)|*.trt|All Tracks(*.trc;*.trt)|*.trc;*.trt|All files|*.*");
-  QCOMPARE(filters, (QStringList{"Harbolt Tracks (*.trc)", "Logvane Tracks (*.trt)", "All Tracks (*.trc *.trt)",
-                                 "All files (*)"}));
-  QCOMPARE(QtNameFilters("odd|"), QStringList{"odd ()"});
-}
-
-void GuiPartsTest::HistoryIsBoundedAndKnowsTheSavedState() {
-  TrackHistory history(2);
-  TrackStore store;
-  history.Reset();
-  for (int32_t n = 1; n <= 3; ++n) {
-    history.Push(std::make_unique<TrackStore>(store));
-    store.TrackCount = n;
-  }
-  history.MarkSaved();
-  history.Undo(store);
-  history.Undo(store);
-  QCOMPARE(store.TrackCount, 1);
-  QVERIFY(!history.CanUndo());  // the oldest snapshot went
-  QVERIFY(store.DataChanged);
-  history.Redo(store);
-  history.Redo(store);
-  QVERIFY(!store.DataChanged);  // back at the saved state
-}
-
-void GuiPartsTest::StoredPlaceStaysOnAScreen() {
-  const QRect primary(0, 0, 800, 600), right(800, 0, 1024, 768);
-  const QSize defaultSize(790, 467);
-  struct Case {
-    QRect stored;
-    QList<QRect> screens;
-    QRect placed;
-  };
-  const Case cases[] = {
-      {{40, 50, 700, 500}, {primary, right}, {40, 50, 700, 500}},
-      {{900, 100, 700, 500}, {primary, right}, {900, 100, 700, 500}},
-      {{900, 100, 700, 500}, {primary}, {5, 66, 700, 500}},  // the right screen was removed
-      {{-650, 50, 700, 500}, {primary}, {-650, 50, 700, 500}},  // a grip of it is left to take
-      {{-651, 50, 700, 500}, {primary}, {5, 66, 700, 500}},
-      {{40, -1, 700, 500}, {primary}, {5, 66, 700, 500}},  // the caption above the screen
-      {{40, 50, 1000000, 1000000}, {primary}, {40, 50, 800, 600}},
-  };
-  for (const Case& c : cases) QCOMPARE(PlaceOnScreens(c.stored, c.screens, defaultSize), c.placed);
-}
-
-void GuiPartsTest::CommentsShowReadOnlyInAFixedPitchFont() {
-  CommentsWindow window("Wakeline  V1.1.129", "---- /* race 3\r\n0004 /* wind 12 kn", nullptr);
-  auto* box = window.findChild<QPlainTextEdit*>("txtBox");
-  QVERIFY(box != nullptr && box->isReadOnly());
-  const QString text("---- /* race 3\n0004 /* wind 12 kn");
-  QCOMPARE(box->toPlainText(), text);
-  QCOMPARE(box->document()->blockCount(), 2);
-  // Whatever face the machine gives, its letters take the same room, so columns stay aligned.
-  const QFontMetrics shown(box->font());
-  QCOMPARE(shown.horizontalAdvance("iiii"), shown.horizontalAdvance("WWWW"));
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
-  QTest::keyClicks(box, "typed");
-  QCOMPARE(box->toPlainText(), text);
-}
 
 }  // namespace wl
 

@@ -1,9 +1,7 @@
 // The real message boxes and number box: what Enter, Escape and closing the box answer to the
 // session's questions. No key may lose an edit or a file.
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 
@@ -40,66 +38,67 @@ class QtPromptsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void NoKeyLosesAnEditOrAFile();
-  void WholeNumberBoxStartsAtItsDefault();
-};
+  void NoKeyLosesAnEditOrAFile() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("race.trt");
+    QVERIFY(QFile::copy(QString::fromStdString(SamplePath("zigzag.trt")), file));
+    SettingsStore settings(dir.filePath("Wakeline.ini").toStdString());
+    QtPrompts prompts;
+    TrackSession session(settings, prompts, {20000, 15000, false});
+    QVERIFY(session.OpenFile(file.toStdString()));
+    QString text;
+    QVERIFY(Answered(Qt::Key_Return, text, [&] { return session.DeletePoints(0, 1); }));
+    QCOMPARE(text, QString("Delete Track Point 0"));
 
-void QtPromptsTest::NoKeyLosesAnEditOrAFile() {
-  QTemporaryDir dir;
-  const QString file = dir.filePath("race.trt");
-  QVERIFY(QFile::copy(QString::fromStdString(SamplePath("zigzag.trt")), file));
-  SettingsStore settings(dir.filePath("Wakeline.ini").toStdString());
-  QtPrompts prompts;
-  TrackSession session(settings, prompts, {20000, 15000, false});
-  QVERIFY(session.OpenFile(file.toStdString()));
-  QString text;
-  QVERIFY(Answered(Qt::Key_Return, text, [&] { return session.DeletePoints(0, 1); }));
-  QCOMPARE(text, QString("Delete Track Point 0"));
-
-  const QString quit = "Data have changed, do you want to quit without saving ?";
-  const QString saveFirst = "Data has changed, do you want to save first";
-  const QString erase = "Permanently Delete " + file;
-  struct Case {
-    const QString& question;
-    std::function<bool()> command;
-    int key;
-  };
-  const Case cases[] = {
-      {quit, [&] { return session.MayQuit(); }, Qt::Key_Return},
-      {quit, [&] { return session.MayQuit(); }, Qt::Key_Escape},
-      {quit, [&] { return session.MayQuit(); }, kClose},
-      {saveFirst, [&] { return session.OpenFile(SamplePath("one_point.trt")); }, Qt::Key_Return},
-      {saveFirst, [&] { return session.OpenFile(SamplePath("one_point.trt")); }, Qt::Key_Escape},
-      {saveFirst, [&] { return session.OpenFile(SamplePath("one_point.trt")); }, kClose},
-      {erase, [&] { return session.DeleteOpenFile(); }, Qt::Key_Return},
-      {erase, [&] { return session.DeleteOpenFile(); }, Qt::Key_Escape},
-  };
-  for (const Case& c : cases) {
-    text.clear();
-    QVERIFY2(!Answered(c.key, text, c.command), qPrintable(c.question));
-    QCOMPARE(text, c.question);
+    const struct {
+      QString question;
+      std::function<bool()> command;
+      QList<int> keys;
+    } cases[] = {
+        {"Data have changed, do you want to quit without saving ?", [&] { return session.MayQuit(); },
+         {Qt::Key_Return, Qt::Key_Escape, kClose}},
+        {"Data has changed, do you want to save first", [&] { return session.OpenFile(SamplePath("one_point.trt")); },
+         {Qt::Key_Return, Qt::Key_Escape, kClose}},
+        {"Permanently Delete " + file, [&] { return session.DeleteOpenFile(); }, {Qt::Key_Return, Qt::Key_Escape}},
+    };
+    for (const auto& c : cases) {
+      for (int key : c.keys) {
+        text.clear();
+        QVERIFY2(!Answered(key, text, c.command), qPrintable(c.question));
+        QCOMPARE(text, c.question);
+      }
+    }
+    QCOMPARE(session.Store().TrackCount, 299);
+    QVERIFY(QFile::exists(file));
   }
-  QCOMPARE(session.Store().TrackCount, 299);
-  QVERIFY(QFile::exists(file));
-}
 
-void QtPromptsTest::WholeNumberBoxStartsAtItsDefault() {
-  QtPrompts prompts;
-  QString text;
-  const auto typed = Answered(Qt::Key_Return, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); });
-  QCOMPARE(text, QString("10"));
-  QCOMPARE(typed, std::optional<std::string>("10"));
-  QCOMPARE(Answered(Qt::Key_Escape, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); }), std::nullopt);
+  void WholeNumberBoxStartsAtItsDefaultAndTakesDigitsOnly() {
+    QtPrompts prompts;
+    QString text;
+    const auto typed = Answered(Qt::Key_Return, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); });
+    QCOMPARE(text, QString("10"));
+    QCOMPARE(typed, std::optional<std::string>("10"));
+    QCOMPARE(Answered(Qt::Key_Escape, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); }), std::nullopt);
+    OnNextModal([](QWidget* dialog) {
+      auto* box = dialog->findChild<QLineEdit*>();
+      box->selectAll();
+      QTest::keyClicks(box, "2x5");
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(prompts.AskWholeNumber("Seconds?", 10), std::optional<std::string>("25"));
+  }
 
-  // Only digits go in.
-  OnNextModal([](QWidget* dialog) {
-    auto* box = dialog->findChild<QLineEdit*>();
-    box->selectAll();
-    QTest::keyClicks(box, "2x5");
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  QCOMPARE(prompts.AskWholeNumber("Seconds?", 10), std::optional<std::string>("25"));
-}
+  // The window tests' own prompts answer only what is scripted, in order.
+  void ScriptedPromptsFailOnWhatIsNotScriptedOrNeverAsked() {
+    auto* prompts = new ScriptedUiPrompts;
+    prompts->ExpectQuestion("Scripted", true);
+    QEXPECT_FAIL("", "asked, but not scripted", Continue);
+    QVERIFY(!prompts->AskYesNo("Not scripted", Icon::None, false));
+    QEXPECT_FAIL("", "scripted, but never asked", Continue);
+    delete prompts;
+    QVERIFY(!QTest::currentTestFailed());  // both failures were the expected ones
+  }
+};
 
 }  // namespace wl::test
 

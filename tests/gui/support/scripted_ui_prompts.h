@@ -39,7 +39,6 @@ class ScriptedUiPrompts : public UiPrompts {
   void ExpectFolder(std::optional<std::string> folder) {
     Expect(Kind::Folder, "Select a Folder to list tracks from", false, std::move(folder));
   }
-  bool Done() const { return script_.empty(); }
 
   void ShowMessage(const std::string& text, Icon icon) override;
   bool AskYesNo(const std::string& text, Icon icon, bool defaultNo) override;

@@ -3,15 +3,25 @@
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
-#include <QProcess>
-#include <QRadioButton>
-#include <QStyle>
 #include <QTimer>
-#include <clocale>
 
 namespace wl::test {
 
 std::string SamplePath(const std::string& name) { return std::string(WAKELINE_SOURCE_DIR) + "/data/samples/" + name; }
+
+QList<QStringList> Cases(const char* name) {
+  QFile file(QString(WAKELINE_SOURCE_DIR "/tests/gui/cases/") + name);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("no case file %s", name);
+  QList<QStringList> cases;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+    if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
+    QStringList fields = line.split('|');
+    for (QString& field : fields) field = field.trimmed();
+    cases << fields;
+  }
+  if (cases.isEmpty()) qFatal("no cases in %s", name);
+  return cases;
+}
 
 bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action, bool onHeads) {
   const QModelIndexList before = grid->selectionModel()->selectedIndexes();
@@ -56,62 +66,18 @@ void RightClickHead(QTableView* grid, int col) {
   QTest::mouseClick(head->viewport(), Qt::RightButton, Qt::NoModifier, at);
 }
 
+void Type(QLineEdit* box, const QString& text, bool leave) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, text);
+  if (leave) QTest::keyClick(box, Qt::Key_Tab);
+  QCoreApplication::processEvents();
+}
+
 void OnNextModal(std::function<void(QWidget*)> act) {
   QTimer::singleShot(0, [act = std::move(act)] {
     if (QWidget* w = QApplication::activeModalWidget()) act(w);
   });
-}
-
-bool CaptionWhole(const QWidget* control) {
-  const auto* button = qobject_cast<const QAbstractButton*>(control);
-  const auto* label = qobject_cast<const QLabel*>(control);
-  if ((!button || button->text().isEmpty()) && (!label || label->text().isEmpty())) return true;
-  const QFontMetrics metrics(control->font());
-  const QStyle* style = control->style();
-  if (label) {
-    const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), flags, label->text());
-    return needed.width() <= label->width() && needed.height() <= label->height();
-  }
-  int needed = metrics.horizontalAdvance(button->text());
-  if (qobject_cast<const QRadioButton*>(button)) {
-    needed += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-              style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-  } else {
-    needed += 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
-  }
-  return needed <= button->width();
-}
-
-bool RowWhole(const QTableView* grid, int row) {
-  const QAbstractItemModel* model = grid->model();
-  const int headMargin = 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin);
-  const int cellMargin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-  for (int col = 0; col < model->columnCount(); ++col) {
-    const QString head = model->headerData(col, Qt::Horizontal).toString();
-    const QString cell = model->index(row, col).data().toString();
-    if (grid->horizontalHeader()->fontMetrics().horizontalAdvance(head) + headMargin > grid->columnWidth(col) ||
-        grid->fontMetrics().horizontalAdvance(cell) + cellMargin > grid->columnWidth(col))
-      return false;
-  }
-  return true;
-}
-
-DecimalComma::DecimalComma() {
-  QFile source(dir_.filePath("comma.def"));
-  if (!source.open(QIODevice::WriteOnly)) return;
-  source.write("LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \"\"\ngrouping -1\nEND LC_NUMERIC\n");
-  source.close();
-  // Only the numbers are defined, so localedef warns about the rest and says so in its exit code.
-  QProcess::execute("localedef", {"-c", "-i", source.fileName(), "-f", "ANSI_X3.4-1968", dir_.filePath("comma")});
-  qputenv("LOCPATH", dir_.path().toLocal8Bit());
-  before_ = std::setlocale(LC_NUMERIC, nullptr);
-  active_ = std::setlocale(LC_NUMERIC, "comma") != nullptr;
-}
-
-DecimalComma::~DecimalComma() {
-  std::setlocale(LC_NUMERIC, before_.c_str());
-  qunsetenv("LOCPATH");
 }
 
 }  // namespace wl::test

@@ -3,6 +3,7 @@
 // makes on the main window.
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QString>
 #include <QTemporaryDir>
@@ -22,32 +23,18 @@
 namespace wl::test {
 
 std::string SamplePath(const std::string& name);
+// The cases of a data file in tests/gui/cases: one a line, its fields split at "|" and trimmed;
+// empty lines and lines that start with "#" are notes.
+QList<QStringList> Cases(const char* name);
 
 // Right-clicks the grid's cells (or its heads) and triggers an item of the menu that opens; true
 // when the menu opened and left the selection as it was.
 bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action, bool onHeads = false);
 void RightClickHead(QTableView* grid, int col);
+// Replaces the box's text key by key, then leaves it with Tab unless told to stay.
+void Type(QLineEdit* box, const QString& text, bool leave = true);
 // Runs `act` on the modal window the next step opens, once that window is up.
 void OnNextModal(std::function<void(QWidget*)> act);
-
-// Whether a button's, option's or label's caption shows whole in its place, by its font's metrics.
-bool CaptionWhole(const QWidget* control);
-// Whether every head, and every cell of the row, shows whole in its column, by the font's metrics.
-bool RowWhole(const QTableView* grid, int row);
-
-// The C library's numbers with a decimal comma while the object lives, through a locale made on
-// the spot; Active() is false where none can be made.
-class DecimalComma {
- public:
-  DecimalComma();
-  ~DecimalComma();
-  bool Active() const { return active_; }
-
- private:
-  QTemporaryDir dir_;
-  std::string before_;
-  bool active_ = false;
-};
 
 // A session without windows on a fresh settings file, with scripted prompts.
 struct SessionFixture {
@@ -60,21 +47,18 @@ struct SessionFixture {
   TrackSession session{store, prompts, {20000, 15000, false}};
 };
 
-// Records each new text a widget was painted with: a label's own, or what `text` tells.
+// Records each new text a label was painted with.
 class PaintedTexts : public QObject {
  public:
-  explicit PaintedTexts(QLabel* label) : PaintedTexts(label, [label] { return label->text(); }) {}
-  PaintedTexts(QWidget* widget, std::function<QString()> text) : text_(std::move(text)) {
-    widget->installEventFilter(this);
-  }
+  explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != text_())) texts.push_back(text_());
+    if (event->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label_->text())) texts << label_->text();
     return false;
   }
   QStringList texts;
 
  private:
-  std::function<QString()> text_;
+  QLabel* label_;
 };
 
 class WindowHarness {
