@@ -195,6 +195,26 @@ class MainWindowTest : public QObject {
     QTRY_COMPARE(w.frameGeometry().center(), w.screen()->geometry().center());
   }
 
+  // At the smallest size every caption shows whole, and so do the heads and a five-digit point number.
+  void NothingIsCutOff() {
+    QTemporaryDir dir;
+    QFile points(dir.filePath("long.trc"));
+    QVERIFY(points.open(QIODevice::WriteOnly) && points.write(QByteArray(10001 * 30, '\0')) == 10001 * 30);
+    points.close();
+    WindowHarness h;
+    h.ShowActive();
+    h.Open(points.fileName().toStdString());
+    QCOMPARE(h.Cell(10000, 0), QString("10000"));
+    QVERIFY(RowWhole(h.Grid(), 0) && RowWhole(h.Grid(), 10000));
+    MainWindow& w = h.window();
+    w.resize(100, 100);
+    QTRY_COMPARE(w.size(), w.minimumSize());
+    for (QWidget* control : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (control->isWindow() || control == h.Grid()) continue;
+      QVERIFY2(CaptionWhole(control) && w.rect().contains(control->geometry()), qPrintable(control->objectName()));
+    }
+  }
+
   void GeometryIsStoredAtCloseAndRestoredOnAScreen() {
     WindowHarness h;
     h.ShowActive();

@@ -21,6 +21,7 @@ class TackListWindowTest : public QObject {
     TackListWindow window(f.session);
     window.show();
     auto* grid = window.findChild<ReadOnlyGrid*>("MSFGTackData");
+    QVERIFY(RowWhole(grid, 0));
     QVERIFY(TriggerGridMenu(grid, "mnuSelectAll", true));
     QVERIFY(TriggerGridMenu(grid, "mnuCopy"));
     const QStringList lines = QGuiApplication::clipboard()->text().split("\r\n");

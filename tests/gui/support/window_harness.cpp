@@ -1,8 +1,11 @@
 #include "support/window_harness.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 namespace wl::test {
@@ -78,6 +81,41 @@ void OnNextModal(std::function<void(QWidget*)> act) {
   QTimer::singleShot(0, [act = std::move(act)] {
     if (QWidget* w = QApplication::activeModalWidget()) act(w);
   });
+}
+
+bool CaptionWhole(const QWidget* control) {
+  const auto* button = qobject_cast<const QAbstractButton*>(control);
+  const auto* label = qobject_cast<const QLabel*>(control);
+  if ((!button || button->text().isEmpty()) && (!label || label->text().isEmpty())) return true;
+  const QFontMetrics metrics(control->font());
+  if (label) {
+    const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), flags, label->text());
+    return needed.width() <= label->width() && needed.height() <= label->height();
+  }
+  const QStyle* style = control->style();
+  int needed = metrics.horizontalAdvance(button->text());
+  if (qobject_cast<const QRadioButton*>(button)) {
+    needed += style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+              style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+  } else {
+    needed += 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+  }
+  return needed <= button->width();
+}
+
+bool RowWhole(const QTableView* grid, int row) {
+  const QAbstractItemModel* model = grid->model();
+  const int headMargin = 2 * grid->style()->pixelMetric(QStyle::PM_HeaderMargin);
+  const int cellMargin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  for (int col = 0; col < model->columnCount(); ++col) {
+    const QString head = model->headerData(col, Qt::Horizontal).toString();
+    const QString cell = model->index(row, col).data().toString();
+    if (grid->horizontalHeader()->fontMetrics().horizontalAdvance(head) + headMargin > grid->columnWidth(col) ||
+        grid->fontMetrics().horizontalAdvance(cell) + cellMargin > grid->columnWidth(col))
+      return false;
+  }
+  return true;
 }
 
 }  // namespace wl::test

@@ -31,6 +31,10 @@ QList<QStringList> Cases(const char* name);
 // when the menu opened and left the selection as it was.
 bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action, bool onHeads = false);
 void RightClickHead(QTableView* grid, int col);
+// Whether a button's, option's or label's caption shows whole in its place, by its font's metrics.
+bool CaptionWhole(const QWidget* control);
+// Whether every head, and every cell of the row, shows whole in its column, by the font's metrics.
+bool RowWhole(const QTableView* grid, int row);
 // Replaces the box's text key by key, then leaves it with Tab unless told to stay.
 void Type(QLineEdit* box, const QString& text, bool leave = true);
 // Runs `act` on the modal window the next step opens, once that window is up.
