@@ -125,7 +125,15 @@ class MainWindowTest : public QObject {
     h.Open(WAKELINE_SOURCE_DIR "/tests/gui/cases/dense.trt");
     QCOMPARE(hint->text(), QString("Dense log: Thin Track... (right-click the table) shows the manoeuvres"));
 
-    h.prompts.ExpectNumber("Thin Track: keep one point every how many seconds? (1 to 3600)", "10");
+    const std::string ask = "Thin Track: keep one point every how many seconds? (1 to 3600)";
+    h.prompts.ExpectNumber(ask, "0");
+    h.prompts.ExpectMessage("The interval must be a whole number of seconds from 1 to 3600, not \"0\"");
+    h.prompts.ExpectNumber(ask, "1");
+    h.prompts.ExpectMessage("Thinning to one point every 1 s leaves all 120 points: nothing to thin");
+    h.EditAction("mnuTRCThin")->trigger();
+    h.EditAction("mnuTRCThin")->trigger();
+    QVERIFY(!h.Changed() && hint->isVisible());
+    h.prompts.ExpectNumber(ask, "10");
     h.prompts.ExpectQuestion("Thinning to one point every 10 s leaves 13 of 120 points. Thin the track?", true);
     h.EditAction("mnuTRCThin")->trigger();
     QCOMPARE(h.Rows(), 13);
