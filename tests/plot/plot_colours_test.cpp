@@ -1,48 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "plot/rgb_speed.h"
 #include "plot/wind_vane.h"
+#include "support/test_support.h"
 
 namespace wl {
 namespace {
 
-TEST(RGBSpeed, RunsBlueCyanGreenYellowRedBetweenLowAndHigh) {
-  struct Case {
-    float speed;
-    Rgb colour;
-  };
-  const Case cases[] = {
-      {2.0f, {103, 103, 255}},  // below low
-      {3.0f, {103, 103, 255}},  // low
-      {4.0f, {103, 255, 255}},  // a quarter of the way
-      {4.5f, {103, 255, 179}},  // half way through the second band: 255 - 76
-      {5.0f, {103, 255, 103}},  // the middle
-      {6.0f, {255, 255, 103}},  // three quarters
-      {7.0f, {255, 103, 103}},  // high
-      {9.0f, {255, 103, 103}},  // above high
-  };
-  for (const Case& c : cases) EXPECT_EQ(RGBSpeed(c.speed, 3.0f, 7.0f), c.colour) << c.speed;
-}
-
-TEST(RGBSpeed, EqualLimitsTurnTheScaleOffAndReversedOnesStayInRange) {
-  EXPECT_EQ(RGBSpeed(5.0f, 4.0f, 4.0f), (Rgb{255, 255, 255}));
-  // High below low: a speed above low falls below the first band.
-  EXPECT_EQ(RGBSpeed(5.0f, 4.0f, 2.0f), (Rgb{255, 103, 103}));
-}
-
-TEST(WindVaneColour, BandsByTheWholeDegreesOfTheAngle) {
-  const PlotOptions o;  // 40, 45, 55
-  const PlotColours c = SetPlotColours(true);
-  struct Case {
-    float angle;
-    Rgb colour;
-  };
-  const Case cases[] = {
-      {39.9f, c.ColWindLow}, {40.0f, c.ColWindOut}, {40.9f, c.ColWindOut},  {41.0f, c.ColWindMid},
-      {-45.5f, c.ColWindMid}, {46.0f, c.ColWindHigh}, {55.9f, c.ColWindHigh}, {56.0f, c.ColWindOut},
-      {-170.0f, c.ColWindOut},
-  };
-  for (const Case& k : cases) EXPECT_EQ(WindVaneColour(k.angle, o, c), k.colour) << k.angle;
+TEST(PlotColours, SpeedsAndWindAnglesFollowTheTable) {
+  std::istringstream table(test::ReadFile(test::SourcePath("tests/plot/plot_colours.tsv")));
+  int rows = 0;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream f(line);
+    std::string kind;
+    float value = 0, low = 0, high = 0;
+    int r = 0, g = 0, b = 0;
+    f >> kind >> value;
+    if (kind == "speed") f >> low >> high;
+    f >> r >> g >> b;
+    const Rgb got = kind == "speed" ? RGBSpeed(value, low, high) : WindVaneColour(value, PlotOptions(), SetPlotColours(true));
+    EXPECT_EQ(std::vector<int>({got.r, got.g, got.b}), std::vector<int>({r, g, b})) << line;
+    ++rows;
+  }
+  EXPECT_EQ(rows, 19);
   EXPECT_EQ(SetPlotColours(false).ColWindMid, (Rgb{255, 255, 0}));
 }
 

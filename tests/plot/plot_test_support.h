@@ -19,12 +19,6 @@ inline size_t CountOf(const std::vector<PlotCall>& calls, PlotCall::Kind kind, s
   return CallsOf(calls, kind, from).size();
 }
 
-inline std::vector<std::string> Printed(const std::vector<PlotCall>& calls, size_t from = 0) {
-  std::vector<std::string> texts;
-  for (const PlotCall& c : CallsOf(calls, PlotCall::Kind::Print, from)) texts.push_back(c.text);
-  return texts;
-}
-
 // Ten points one minute apart, sailing north-east at about 8.5 kn near 54 N 10 E.
 inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 10) {
   std::vector<PosRec> pos{{3240000, 600000}};

@@ -72,6 +72,15 @@ class PlotViewTest : public ::testing::Test {
     view.MouseMove(0, false, Pos(i).Lon, Pos(i).Lat);
     view.MouseDown(kRightButton, false, Pos(i).Lon, Pos(i).Lat);
   }
+  // The cursor after each key.
+  std::vector<int32_t> Cursors(std::initializer_list<int32_t> keys) {
+    std::vector<int32_t> out;
+    for (int32_t key : keys) {
+      Press(key);
+      out.push_back(view.State().CursorIndex);
+    }
+    return out;
+  }
   const PosRec& Pos(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)].Pos; }
 
   std::unique_ptr<ProcessedTrack> track;
@@ -95,43 +104,23 @@ TEST_F(PlotViewTest, ActivationDrawsOnceAndMarksTheCurrentPoint) {
   EXPECT_EQ(actions.log, std::vector<std::string>{"sim off"});
 }
 
-TEST_F(PlotViewTest, CursorKeysAndTheirLimits) {
-  Open(test::PlotTrack());
-  Press(kKeyUp);
-  EXPECT_EQ(view.State().CursorIndex, 0);
-  Press(kKeyEnd);
-  EXPECT_EQ(view.State().CursorIndex, 9);
-  Mark();
-  Press(kKeyDown);  // on the last point: stays, and still redraws
-  EXPECT_EQ(view.State().CursorIndex, 9);
-  EXPECT_EQ(surface.restores, 4);
-  EXPECT_EQ(Markers().size(), 2u);
-  Press(kKeyHome);
-  Press(kKeyDown);
-  EXPECT_EQ(view.State().CursorIndex, 1);
-  EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
-  actions.sim = true;  // a replay only goes forward
-  Press(kKeyUp);
-  Press(kKeyPageUp);
-  EXPECT_EQ(view.State().CursorIndex, 1);
-}
-
-TEST_F(PlotViewTest, PageKeysJumpBetweenRunsOfFlags) {
+// Page keys jump between runs of flags; with no later run Page Down goes to the last point.
+TEST_F(PlotViewTest, CursorAndPageKeysAndTheirLimits) {
   auto t = test::PlotTrack();
   const int16_t flags[] = {0, 0, 1, 0, 0, 2, 2, 0, 0, 0};
   for (size_t i = 0; i < 10; ++i) t->ProcRecs[i].TackFlag = flags[i];
   Open(std::move(t));
-  std::vector<int32_t> stops;
-  for (int k = 0; k < 4; ++k) {
-    Press(kKeyPageDown);
-    stops.push_back(view.State().CursorIndex);
-  }
-  for (int k = 0; k < 4; ++k) {
-    Press(kKeyPageUp);
-    stops.push_back(view.State().CursorIndex);
-  }
-  // With no later run Page Down goes to the last point; Page Up stops where a run ends.
-  EXPECT_EQ(stops, (std::vector<int32_t>{2, 5, 9, 9, 6, 2, 0, 0}));
+  EXPECT_EQ(Cursors({kKeyUp, kKeyEnd}), (std::vector<int32_t>{0, 9}));
+  Mark();
+  EXPECT_EQ(Cursors({kKeyDown, kKeyHome, kKeyDown}), (std::vector<int32_t>{9, 0, 1}));
+  EXPECT_EQ(surface.restores, 6);  // the step on the last point still redraws
+  EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
+  EXPECT_EQ(Cursors({kKeyPageDown, kKeyPageDown, kKeyPageDown, kKeyPageDown, kKeyPageUp, kKeyPageUp, kKeyPageUp,
+                     kKeyPageUp}),
+            (std::vector<int32_t>{2, 5, 9, 9, 6, 2, 0, 0}));
+  Press(kKeyDown);
+  actions.sim = true;  // a replay only goes forward
+  EXPECT_EQ(Cursors({kKeyUp, kKeyPageUp}), (std::vector<int32_t>{1, 1}));
 }
 
 TEST_F(PlotViewTest, KeysWaitForTheFirstDrawingExceptF2ToF5AndEsc) {
@@ -235,6 +224,26 @@ TEST_F(PlotViewTest, PanWhileZoomedMovesTheCurrentPointToTheMouse) {
   const PlotArea after = view.State().ZoomView;
   EXPECT_EQ(after, (PlotArea{before.maxLat + 20, before.minLat + 20, before.maxLon - 50, before.minLon - 50}));
   EXPECT_TRUE(view.State().Zoomed);
+}
+
+TEST_F(PlotViewTest, WheelKeepsThePointUnderTheMouseAndUnzoomsAtTheWholeTrack) {
+  Open(test::PlotTrack());
+  // Where x lies across the window, 0 at the left edge, 1 at the right.
+  auto across = [&](double x) { return (x - surface.State().scaleLeft) / surface.State().scaleWidth; };
+  const PosRec p = Pos(3);
+  const double before = across(p.Lon);
+  view.WheelZoom(p.Lon, p.Lat, 0.5);  // zooming out of the whole track does nothing
+  EXPECT_FALSE(view.State().Zoomed);
+  view.WheelZoom(p.Lon, p.Lat, 1.25);
+  view.WheelZoom(p.Lon, p.Lat, 1.25);
+  ASSERT_TRUE(view.State().Zoomed);
+  EXPECT_NEAR(across(p.Lon), before, 0.002);
+  view.WheelZoom(p.Lon, p.Lat, 0.8);
+  view.WheelZoom(p.Lon, p.Lat, 0.8);
+  EXPECT_FALSE(view.State().Zoomed);
+  for (int i = 0; i < 40; ++i) view.WheelZoom(p.Lon, p.Lat, 1.25);  // stops at the smallest area
+  const PlotArea v = view.State().ZoomView;
+  EXPECT_GT(std::max(v.maxLat - v.minLat, v.maxLon - v.minLon), kMinZoomSpan / 1.25 - 1);
 }
 
 }  // namespace

@@ -19,11 +19,6 @@ struct DrawingEverything : ImageSurface {
   bool RestoreStatic() override { return false; }
 };
 
-struct NoPrompts : Prompts {
-  void ShowMessage(const std::string&, Icon) override {}
-  bool AskYesNo(const std::string&, Icon, bool) override { return true; }
-};
-
 // The wait circle is red, the tack circle green; point 2 sails at 5 kn, the middle of 3 to 7 kn.
 std::unique_ptr<ProcessedTrack> KnownTrack() {
   auto t = test::WaitAndTackTrack();
@@ -60,7 +55,7 @@ class PlotImage {
 
   ImageSurface& surface;
   PlotActions actions;
-  NoPrompts prompts;
+  SilentPrompts prompts;
   PlotView view;
 };
 
@@ -139,6 +134,28 @@ TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
     for (int dx = -2; dx <= 2; ++dx)
       seen |= surface.Image().pixel(static_cast<int>(d.x()) + dx, static_cast<int>(d.y()) + dy) == qRgb(255, 109, 103);
   EXPECT_TRUE(seen);
+}
+
+// The window repaints only what a step changed, and a step leaves no trace of the marks before it.
+TEST(ImageDamage, AStepDamagesItsMarksOnlyAndTakesTheSimulatorsCircle) {
+  auto t = test::PlotTrack(false, 200);  // long enough for a small one-mile circle
+  const QSize pixels(790, 467);
+  ImageSurface surface(11850, 7000, pixels);
+  PlotImage plot(surface, *t);
+  PlotView& view = plot.view;
+  EXPECT_EQ(surface.TakeDamage(), QRect(QPoint(0, 0), pixels));
+  view.KeyDown(kKeyDown, false);
+  const QImage onPoint1 = surface.Image().copy();
+  view.KeyDown(kKeyUp, false);
+
+  const PosRec between{t->ProcRecs[0].Pos.Lat + 50, t->ProcRecs[0].Pos.Lon + 50};
+  view.DrawSimulatorMark(between);
+  const QPoint at = surface.ToDevice(between.Lon, between.Lat).toPoint();
+  view.KeyDown(kKeyDown, false);
+  const QRect step = surface.TakeDamage();
+  EXPECT_TRUE(step.contains(at));
+  EXPECT_LT(step.width() * step.height(), pixels.width() * pixels.height() / 4);
+  EXPECT_EQ(surface.Image(), onPoint1);
 }
 
 TEST(PlotFont, IsDejaVuSans) { EXPECT_EQ(QFontInfo(PlotFont()).family(), "DejaVu Sans"); }
