@@ -28,9 +28,6 @@ TEST(PortKeys, RecommendedSetShownAndTakenBack) {
   for (size_t i = 0; i < absent.size(); ++i) absent[i] = DefaultText(kPortRows[i].key);
   ASSERT_TRUE(PortValuesFromTexts(absent, port, p, error)) << error;
   EXPECT_EQ(PortValueTexts(port, p), kRecommended);
-
-  for (auto [typed, text] : {std::pair{"t", "0 - Text Mode"}, {"B", "1 - Binary Mode"}, {"2", "2"}, {"10", "10"}})
-    EXPECT_EQ(InputModeText(typed), text) << typed;  // the Input Mode box's own rule
 }
 
 TEST(PortKeys, ValuesThePortCannotTakeAreNamed) {
