@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "nav/hand_track.h"
+#include "nav/track_builder.h"
 #include "plot/recording_surface.h"
 
 namespace wl::test {
@@ -19,11 +19,12 @@ inline size_t CountOf(const std::vector<PlotCall>& calls, PlotCall::Kind kind, s
   return CallsOf(calls, kind, from).size();
 }
 
-// Ten points one minute apart, sailing north-east at about 8.5 kn near 54 N 10 E.
-inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 10) {
-  std::vector<PosRec> pos{{3240000, 600000}};
-  Sail(pos, points - 1, 100, 100);
-  return HandTrack(pos, trt);
+// Points one minute apart from (lat, lon) at noon, sailing north-east at about 8.5 kn near 54 N 10 E.
+inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 10, int32_t lat = 3240000,
+                                                 int32_t lon = 600000) {
+  TrackBuilder b(trt);
+  b.At(lat, lon, kNoon).Steps(points - 1, 100, 100);
+  return std::move(Process(b.store(), "0").track);
 }
 
 // Twelve such points with a wait over points 4 to 6 (no speed) and a tack point at 9.

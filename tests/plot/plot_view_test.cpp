@@ -156,9 +156,7 @@ TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
 }
 
 TEST_F(PlotViewTest, MarkerOnThePrimeMeridianIsErased) {
-  std::vector<PosRec> pos{{3240000, -300}};
-  test::Sail(pos, 5, 100, 100);  // point 3 lies on longitude 0
-  Open(test::HandTrack(pos, false));
+  Open(test::PlotTrack(false, 6, 3240000, -300));  // point 3 lies on longitude 0
   for (int k = 0; k < 4; ++k) Press(kKeyDown);
   const auto markers = Markers();
   ASSERT_EQ(markers.size(), 2u);
