@@ -15,7 +15,8 @@ std::string Cells(const Row& row, std::initializer_list<size_t> cols) {
   return s;
 }
 
-// The heads of both kinds are pinned by the golden outputs of `wakeline-cli tacks`.
+// The heads of both kinds, and waits (that split legs, give no tack angle, last over a day) are
+// pinned by the golden outputs of `wakeline-cli tacks`.
 TEST(TackList, TheEmptyFirstRowStaysUntilATackRowArrives) {
   TrackBuilder trt(true);
   trt.At(0, 0, kNoon);
@@ -50,24 +51,6 @@ TEST(TackList, AveragesNeedMoreThanThreeIntervals) {
                                "N/A", "N/A", "N/A", "-90"}));
   EXPECT_EQ(list.rows[2], (Row{"20080711 12:03:00", "12:07:00", "00:04:00", ".57", ".57", "40", "315", "8.5", "6.5",
                                "8.0", "230", "-42", ""}));
-}
-
-TEST(TackList, WaitsSplitLegsAndGiveNoTackAngle) {
-  TrackBuilder b;
-  b.At(0, 0, kNoon).Steps(4, 100, 100).Steps(3, 0, 0).Steps(4, -100, 100).Steps(2, 0, 0);
-  for (int32_t i = 7; i <= 13; ++i) b.Point(i).Time += 2.0 / 24;  // the first wait lasts 2 h 3 min
-  b.Point(13).Time += 25.0 / 24;                                   // the last one 25 h 2 min
-  Processed p = Process(b.store(), "0");
-  p.SetFlags({4, 11}, kTackPoint);
-  p.track->ProcRecs[2].uiSOG = 0.5f;  // both bounds count as moving here
-  p.track->ProcRecs[3].uiSOG = 12.0f;
-  const TackList list = BuildTackList(*p.track);
-  ASSERT_EQ(list.rows.size(), 5u);
-  EXPECT_EQ(Cells(list.rows[1], {0, 6, 8}), "20080711 12:00:00|45|");
-  EXPECT_EQ(list.rows[2], (Row{"20080711 12:04:00", "14:07:00", "2:03:00", "", "", "", "", "", ""}));
-  // The next leg starts at the last point of the wait.
-  EXPECT_EQ(Cells(list.rows[3], {0, 1, 6, 8}), "20080711 14:07:00|14:11:00|135|");
-  EXPECT_EQ(list.rows[4], (Row{"20080711 14:11:00", "15:13:00", "25:02:00", "", "", "", "", "", ""}));
 }
 
 // North, east, north: both turns are tacks, and courses and average headings of 0 show "0".
