@@ -5,7 +5,7 @@
 namespace wl {
 namespace {
 
-TEST(PortProperties, ParsesLineSettings) {
+TEST(PortProperties, ParsesLineSettingsAndRefusesMalformedOnesKeepingTheOldValue) {
   LineSettings line;
   std::string error;
   ASSERT_TRUE(ParseLineSettings("38400,E,7,2", line, error));
@@ -16,12 +16,7 @@ TEST(PortProperties, ParsesLineSettings) {
   ASSERT_TRUE(ParseLineSettings(" 9600 , o , 5 , 1.5 ", line, error));
   EXPECT_EQ(line.parity, LineSettings::Parity::Odd);
   EXPECT_EQ(line.stopBits, LineSettings::StopBits::OneAndHalf);
-}
-
-TEST(PortProperties, RefusesMalformedSettingsAndKeepsTheOldValue) {
-  LineSettings line;
   line.speed = 1234;
-  std::string error;
   for (const char* bad : {"", "4800", "4800, n, 8", "4800, n, 8, 1, 1", "fast, n, 8, 1", "4800, x, 8, 1",
                           "4800, n, 9, 1", "4800, n, 8, 3", "-4800, n, 8, 1", "4800, none, 8, 1"}) {
     EXPECT_FALSE(ParseLineSettings(bad, line, error)) << bad;

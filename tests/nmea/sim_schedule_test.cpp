@@ -32,26 +32,16 @@ struct Runner {
 };
 
 TEST(SimSchedule, StepCountsAndIntervals) {
-  struct Case {
-    float seconds;
-    int32_t rate;
-    int16_t steps;
-    int32_t intervalMs;
-  } cases[] = {
-      {30, 60, 1, 500},   // 32-bit hours make this 30.0000016 s: still one step
-      {31, 60, 2, 258},   // two steps of 15.5 s
-      {30, 600, 1, 50},
-      {60, 600, 2, 50},
-      {61, 15, 3, 1356},  // 61/3 s × 1000 / 15 = 1355.6
-      {45, 60, 2, 375},
-  };
-  for (const Case& c : cases) {
-    Runner r({{0, 0}, {6, 0}, {6, c.seconds}}, c.rate);
+  // 30 s at rate 60: 32-bit hours make it 30.0000016 s, still one step; 61 s at rate 15: 61/3 s
+  // x 1000 / 15 = 1355.6 ms.
+  for (auto [seconds, rate, steps, intervalMs] :
+       {std::tuple{30.0f, 60, 1, 500}, {31.0f, 60, 2, 258}, {30.0f, 600, 1, 50}, {60.0f, 600, 2, 50},
+        {61.0f, 15, 3, 1356}, {45.0f, 60, 2, 375}}) {
+    Runner r({{0, 0}, {6, 0}, {6, seconds}}, rate);
     EXPECT_EQ(r.state.intervalMs, 100);  // the start
     const SimTickResult t = r.Tick();
     EXPECT_TRUE(t.kind == Kind::Point && t.cursorMoved && t.record.Pos == r.recs[1].Pos);
-    EXPECT_EQ(std::pair(r.state.SimSteps, r.state.intervalMs), std::pair(c.steps, c.intervalMs))
-        << c.seconds << " s at rate " << c.rate;
+    EXPECT_EQ(std::pair(int{r.state.SimSteps}, r.state.intervalMs), std::pair(steps, intervalMs)) << seconds;
   }
 }
 
