@@ -81,6 +81,12 @@ class PlotViewTest : public ::testing::Test {
     }
     return out;
   }
+  // The cursor, then the states that are on.
+  std::string Shown() const {
+    const auto& s = view.State();
+    return std::to_string(s.CursorIndex) + (s.Zoomed ? " zoomed" : "") + (s.ZoomDragging ? " band" : "") +
+           (s.PanArmed ? " pan" : "") + (s.KeepPlot ? " keep" : "");
+  }
   const PosRec& Pos(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)].Pos; }
 
   std::unique_ptr<ProcessedTrack> track;
@@ -125,15 +131,14 @@ TEST_F(PlotViewTest, CursorAndPageKeysAndTheirLimits) {
 
 TEST_F(PlotViewTest, KeysWaitForTheFirstDrawingExceptF2ToF5AndEsc) {
   Open(test::PlotTrack(), false);
-  for (int32_t key : {kKeyDown, kKeyEnd, kKeyPageDown, kKeyF1, kKeyRefresh}) Press(key);
+  EXPECT_EQ(Cursors({kKeyDown, kKeyEnd, kKeyPageDown, kKeyF1, kKeyRefresh}), (std::vector<int32_t>{0, 0, 0, 0, 0}));
   EXPECT_TRUE(surface.Calls().empty());
-  EXPECT_EQ(view.State().CursorIndex, 0);
   Press(kKeyF2);
   Press(kKeyF3);
-  EXPECT_TRUE(view.State().KeepPlot);  // returning from the settings does not redraw
+  EXPECT_EQ(Shown(), "0 keep");  // returning from the settings does not redraw
   Press(kKeyF5);
   Press(kKeyEscape);
-  EXPECT_FALSE(view.State().KeepPlot);
+  EXPECT_EQ(Shown(), "0");
   EXPECT_EQ(actions.log, (std::vector<std::string>{"sim on", "settings", "hide"}));
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{".trc files have no wind data, use .trt files from Logvane"});
 }
@@ -157,52 +162,40 @@ TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
 
 TEST_F(PlotViewTest, MarkerOnThePrimeMeridianIsErased) {
   Open(test::PlotTrack(false, 6, 3240000, -300));  // point 3 lies on longitude 0
-  for (int k = 0; k < 4; ++k) Press(kKeyDown);
+  Cursors({kKeyDown, kKeyDown, kKeyDown, kKeyDown});
   const auto markers = Markers();
   ASSERT_EQ(markers.size(), 2u);
   EXPECT_EQ(markers[0].a, Pos(4).Lon);
 }
 
-TEST_F(PlotViewTest, LeftClickPicksTheNearestPointButOnlyForwardWhileReplaying) {
+// A click picks the nearest point, only forward while replaying; a zoom band is the same dragged
+// either way; Esc cancels a band, then unzooms, then hides.
+TEST_F(PlotViewTest, ClicksPickPointsAndRightClicksZoom) {
   Open(test::PlotTrack());
   Click(kLeftButton, Pos(6).Lon + 20, Pos(6).Lat - 30);
-  EXPECT_EQ(view.State().CursorIndex, 6);
-  EXPECT_TRUE(view.State().PanArmed);
+  EXPECT_EQ(Shown(), "6 pan");
   actions.sim = true;
   Click(kLeftButton, Pos(2).Lon, Pos(2).Lat);
-  EXPECT_EQ(view.State().CursorIndex, 6);
-  EXPECT_FALSE(view.State().PanArmed);
+  EXPECT_EQ(Shown(), "6");
   Click(kLeftButton, Pos(8).Lon, Pos(8).Lat);
-  EXPECT_EQ(view.State().CursorIndex, 8);
-}
-
-TEST_F(PlotViewTest, RubberBandZoomIsTheSameDraggedEitherWay) {
-  Open(test::PlotTrack());
+  EXPECT_EQ(Shown(), "8 pan");
   RightAt(2);
   RightAt(7);
-  ASSERT_TRUE(view.State().Zoomed);
   const PlotArea forward = view.State().ZoomView;
   EXPECT_EQ(forward, (PlotArea{Pos(7).Lat, Pos(2).Lat, Pos(7).Lon, Pos(2).Lon}));
-  Press(kKeyEscape);  // unzoom
-  EXPECT_FALSE(view.State().Zoomed);
+  Press(kKeyEscape);
   RightAt(7);
   RightAt(2);
   EXPECT_EQ(view.State().ZoomView, forward);
-}
-
-TEST_F(PlotViewTest, EscCancelsTheBandThenUnzoomsThenHides) {
-  Open(test::PlotTrack());
-  RightAt(2);
-  RightAt(5);  // zoomed
-  RightAt(3);  // a new band
+  RightAt(3);
+  EXPECT_EQ(Shown(), "8 zoomed band pan");
   Mark();
   Press(kKeyEscape);
-  EXPECT_FALSE(view.State().ZoomDragging);
-  EXPECT_TRUE(view.State().Zoomed);
   EXPECT_EQ(Count(Kind::Rect), 1u);  // the band erased
+  EXPECT_EQ(Shown(), "8 zoomed pan");
   Press(kKeyEscape);
-  EXPECT_FALSE(view.State().Zoomed);
-  EXPECT_TRUE(actions.log.empty() || actions.log.back() != "hide");
+  EXPECT_EQ(Shown(), "8 pan");
+  EXPECT_NE(actions.log.back(), "hide");
   Press(kKeyEscape);
   EXPECT_EQ(actions.log.back(), "hide");
 }
@@ -214,9 +207,9 @@ TEST_F(PlotViewTest, PanWhileZoomedMovesTheCurrentPointToTheMouse) {
   const PlotArea before = view.State().ZoomView;
   view.MouseDown(kLeftButton, false, Pos(4).Lon, Pos(4).Lat);  // picks 4, arms the pan
   view.MouseUp(kLeftButton, false, Pos(4).Lon + 50, Pos(4).Lat - 20);
-  const PlotArea after = view.State().ZoomView;
-  EXPECT_EQ(after, (PlotArea{before.maxLat + 20, before.minLat + 20, before.maxLon - 50, before.minLon - 50}));
-  EXPECT_TRUE(view.State().Zoomed);
+  EXPECT_EQ(view.State().ZoomView,
+            (PlotArea{before.maxLat + 20, before.minLat + 20, before.maxLon - 50, before.minLon - 50}));
+  EXPECT_EQ(Shown(), "4 zoomed pan");
 }
 
 TEST_F(PlotViewTest, WheelKeepsThePointUnderTheMouseAndUnzoomsAtTheWholeTrack) {
