@@ -87,26 +87,6 @@ TEST(ImageSurface, CursorStepsShowWhatRedrawingEverythingShows) {
   }
 }
 
-TEST(ImageSurface, XorDrawnTwiceRestoresEveryPixel) {
-  auto t = KnownTrack();
-  ImageSurface surface(11850, 7000, kPixels);
-  PlotImage plot(surface, *t);
-  const QImage before = surface.Image();
-  surface.SetRasterMode(RasterMode::XorPen);
-  for (int k = 0; k < 2; ++k) {
-    surface.SetLineStyle(LineStyle::Dotted);
-    surface.Circle(600400, 3240400, 600, kMarkerColour);
-    surface.SetLineWidth(2);
-    surface.Line(599000, 3239000, 601500, 3241500, kMarkerColour);
-    surface.SetLineWidth(1);
-    surface.Rect(600100, 3240100, 600800, 3240900, Rgb{255, 255, 255});
-    if (k == 0) {
-      EXPECT_NE(surface.Image(), before);
-    }
-  }
-  EXPECT_EQ(surface.Image(), before);
-}
-
 TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
   auto t = KnownTrack();
   ImageSurface surface(11850, 7000, kPixels);
