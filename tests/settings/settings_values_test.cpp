@@ -48,13 +48,6 @@ TEST_F(SettingsValuesTest, FirstRunGivesDefaultsAndWritesOnlySimRate) {
   EXPECT_EQ(test::ReadFile(path), "[Settings]\nSimRate=60\n");
 }
 
-TEST_F(SettingsValuesTest, SimRateIsClampedAndWrittenBack) {
-  EXPECT_EQ(Load({{"SimRate", "1000"}}).simRate, "600");
-  EXPECT_EQ(Stored("SimRate"), "600");
-  EXPECT_EQ(Load({{"SimRate", "fast"}}).simRate, "15");
-  EXPECT_EQ(Stored("SimRate"), "15");
-}
-
 TEST_F(SettingsValuesTest, PlotSpeedsFixedOnlyWhenBothAreSet) {
   SettingsValues s = Load({{"PlotSpeedHigh", "9.0"}, {"PlotSpeedLow", "-1"}});
   EXPECT_FALSE(s.PlotSpeedFixed);
@@ -88,25 +81,14 @@ TEST_F(SettingsValuesTest, RestoredChoicesAreWrittenBackOnlyWhenNotTheDesignStat
   EXPECT_EQ(Stored("UseTrueHeading"), "False");
 }
 
-TEST_F(SettingsValuesTest, UnreadableNumbersGiveDefaults) {
+TEST_F(SettingsValuesTest, UnreadableNumbersGiveDefaultsAndTheSimRateIsClamped) {
   const SettingsValues s = Load({{"MainHeight", "tall"}, {"MainWidth", "9000"}, {"MainTop", "1e400"},
-                                 {"WAmin", "41.5"}, {"WAmed", "2147483647"}, {"WAmax", "50.5"}});
+                                 {"WAmin", "41.5"}, {"WAmed", "2147483647"}, {"WAmax", "50.5"}, {"SimRate", "1000"}});
+  EXPECT_EQ(s.simRate + " " + Stored("SimRate"), "600 600");  // clamped and written back
   const WindowGeometry& g = s.mainGeometry;  // left centred for the default size
   EXPECT_EQ((std::vector<float>{g.width, g.height, g.left, g.top}), (std::vector<float>{9000, 7000, 4075, 4000}));
   EXPECT_EQ((std::vector<int>{s.WAmin, s.WAminPlus1, s.WAmed, s.WAmax}), (std::vector<int>{42, 43, 45, 50}));
   EXPECT_EQ(s.txtWAmin, "42");
-}
-
-TEST_F(SettingsValuesTest, TextsAndReaderSettings) {
-  const SettingsValues s = Load({{"DefaultDeviation", "2,5"}, {"TimeOffset", "01:00:00"}, {"TackAngle", "45"},
-                                 {"NMEAChecksumAll", "False"}});
-  EXPECT_EQ(s.tackAngle, "45");
-  EXPECT_FALSE(s.checksumAll);
-  const ReaderSettings r = s.Reader(true);
-  EXPECT_EQ(r.defaultDeviation, "2,5");
-  EXPECT_EQ(r.timeOffset.timeOffset, "01:00:00");
-  EXPECT_FALSE(r.timeOffset.minus || r.useTrueHeading);
-  EXPECT_TRUE(r.repairHeading);
 }
 
 // The dialog's tests pin the stored texts of the keys it writes.
@@ -121,9 +103,15 @@ TEST_F(SettingsValuesTest, StoredTextOfGeometryAndUnsetSpeedsAndKeysWithOwnWrite
   EXPECT_EQ(ReadSetting(*store, SettingKey::LastExt), "1");
 }
 
-TEST_F(SettingsValuesTest, OutputChoicesAreReadAndUnreadableOnesKeepTheirDefaults) {
+TEST_F(SettingsValuesTest, OutputChoicesAndReaderSettingsAreReadAndUnreadableOnesKeepTheirDefaults) {
   SettingsValues s = Load({{"NMEAOutput", "tcp"}, {"NMEATcpPort", "2000"}, {"NMEAUdpTarget", "[::1]:9"},
-                           {"NMEATimeSource", "Track"}, {"NMEAHeading", "True"}, {"NMEATrueWind", "1"}});
+                           {"NMEATimeSource", "Track"}, {"NMEAHeading", "True"}, {"NMEATrueWind", "1"},
+                           {"DefaultDeviation", "2,5"}, {"TimeOffset", "01:00:00"}, {"NMEAChecksumAll", "False"}});
+  EXPECT_FALSE(s.checksumAll);
+  const ReaderSettings r = s.Reader(true);
+  EXPECT_EQ(std::string(r.defaultDeviation) + " " + std::string(r.timeOffset.timeOffset), "2,5 01:00:00");
+  EXPECT_FALSE(r.timeOffset.minus || r.useTrueHeading);
+  EXPECT_TRUE(r.repairHeading);
   EXPECT_TRUE(s.nmeaOutput == NmeaOutputKind::Tcp && s.timeSource == NmeaTimeSource::Track);
   EXPECT_TRUE(s.sendHeading && s.sendTrueWind && s.nmeaTcpPort == 2000 && s.nmeaUdpTarget == "[::1]:9");
   s = Load({{"NMEAOutput", "radio"}, {"NMEATcpPort", "70000"}, {"NMEAUdpTarget", "localhost"}});
