@@ -24,25 +24,6 @@ struct FakeActions : PlotActions {
   void HidePlot() override { log.push_back("hide"); }
 };
 
-// A recorder that keeps the static picture as the window's image does: picture holds the calls
-// whose drawing is on show.
-struct KeepingSurface : RecordingSurface {
-  using RecordingSurface::RecordingSurface;
-  void Draw(const PlotCall& call) override {
-    RecordingSurface::Draw(call);
-    if (call.kind == PlotCall::Kind::Clear) picture.clear();
-    picture.push_back(call);
-  }
-  void EndStatic() override { kept = picture; }
-  bool RestoreStatic() override {
-    ++restores;
-    picture = kept;
-    return true;
-  }
-  std::vector<PlotCall> picture, kept;
-  int restores = 0;
-};
-
 class PlotViewTest : public ::testing::Test {
  protected:
   void Open(std::unique_ptr<ProcessedTrack> t, bool activate = true) {
@@ -57,7 +38,7 @@ class PlotViewTest : public ::testing::Test {
   // The marker circles the finished picture shows.
   std::vector<PlotCall> Markers() const {
     std::vector<PlotCall> out;
-    for (const PlotCall& c : FinalPicture(surface.picture))
+    for (const PlotCall& c : FinalPicture(surface.Calls()))
       if (c.kind == Kind::Circle && c.colour == kMarkerColour) out.push_back(c);
     return out;
   }
@@ -92,7 +73,7 @@ class PlotViewTest : public ::testing::Test {
   std::unique_ptr<ProcessedTrack> track;
   FakeActions actions;
   test::ScriptedPrompts prompts;
-  KeepingSurface surface{11850, 7000};
+  RecordingSurface surface{11850, 7000};
   PlotView view{surface, actions, prompts};
   size_t mark = 0;
 };
@@ -101,8 +82,6 @@ TEST_F(PlotViewTest, ActivationDrawsOnceAndMarksTheCurrentPoint) {
   Open(test::PlotTrack(), false);
   view.SetCursorIndex(4);
   view.Activate();
-  EXPECT_EQ(Count(Kind::Clear), 1u);  // the refresh step's redraw is the kept picture
-  EXPECT_EQ(surface.restores, 1);
   const auto markers = Markers();
   ASSERT_EQ(markers.size(), 2u);
   EXPECT_EQ(markers[0].a, Pos(4).Lon);
@@ -117,10 +96,7 @@ TEST_F(PlotViewTest, CursorAndPageKeysAndTheirLimits) {
   for (size_t i = 0; i < 10; ++i) t->ProcRecs[i].TackFlag = flags[i];
   Open(std::move(t));
   EXPECT_EQ(Cursors({kKeyUp, kKeyEnd}), (std::vector<int32_t>{0, 9}));
-  Mark();
   EXPECT_EQ(Cursors({kKeyDown, kKeyHome, kKeyDown}), (std::vector<int32_t>{9, 0, 1}));
-  EXPECT_EQ(surface.restores, 6);  // the step on the last point still redraws
-  EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
   EXPECT_EQ(Cursors({kKeyPageDown, kKeyPageDown, kKeyPageDown, kKeyPageDown, kKeyPageUp, kKeyPageUp, kKeyPageUp,
                      kKeyPageUp}),
             (std::vector<int32_t>{2, 5, 9, 9, 6, 2, 0, 0}));
@@ -154,7 +130,6 @@ TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
     const auto circles = test::CallsOf(surface.Calls(), Kind::Circle, mark);
     ASSERT_FALSE(circles.empty());
     EXPECT_EQ(circles[0].colour, kTackColour);
-    EXPECT_EQ(Count(Kind::Clear), 1u);  // the flags changed: drawn afresh
   }
   EXPECT_EQ(track->ProcRecs[3].TackFlag, kOutlier);
   EXPECT_EQ(track->ProcRecs[4].TackFlag, kTackPoint);
