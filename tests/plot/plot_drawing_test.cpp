@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
+#include "plot/rgb_speed.h"
 #include "plot/track_drawing.h"
 #include "plot/wind_vane.h"
 #include "plot_test_support.h"
+#include "support/test_support.h"
 
 namespace wl {
 namespace {
@@ -49,6 +52,27 @@ TEST(PlotWaitText, AMinuteOrMore) {
   EXPECT_EQ(PlotWaitText(59.0 / 86400), "");
   EXPECT_EQ(PlotWaitText(1.0 / 1440), "W 00:01");
   EXPECT_EQ(PlotWaitText(1.0), "W 00:00");
+}
+
+
+TEST(PlotColours, SpeedsAndWindAnglesFollowTheTable) {
+  std::istringstream table(test::ReadFile(test::SourcePath("tests/plot/plot_colours.tsv")));
+  int rows = 0;
+  for (std::string line; std::getline(table, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream f(line);
+    std::string kind;
+    float value = 0, low = 0, high = 0;
+    int r = 0, g = 0, b = 0;
+    f >> kind >> value;
+    if (kind == "speed") f >> low >> high;
+    f >> r >> g >> b;
+    const Rgb got = kind == "speed" ? RGBSpeed(value, low, high) : WindVaneColour(value, PlotOptions(), SetPlotColours(true));
+    EXPECT_EQ(std::vector<int>({got.r, got.g, got.b}), std::vector<int>({r, g, b})) << line;
+    ++rows;
+  }
+  EXPECT_EQ(rows, 19);
+  EXPECT_EQ(SetPlotColours(false).ColWindMid, (Rgb{255, 255, 0}));
 }
 
 }  // namespace

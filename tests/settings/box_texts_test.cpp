@@ -1,4 +1,4 @@
-// What the settings boxes make of typed text, row by row from box_texts.tsv.
+// What the settings boxes make of typed text, row by row from box_texts.tsv, and the port property rows.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -78,6 +78,32 @@ TEST(BoxTexts, EachRowGivesItsText) {
     ++rows[fields[0]];
   }
   EXPECT_EQ(rows.size(), kChecks.size());
+}
+
+
+const PortTexts kRecommended{"1", "True", "2",    "1024",          "0", "0 - Text Mode", "True", "1024",
+                             "?", "1",    "True", "4800, n, 8, 1", "1"};
+
+TEST(PortKeys, RecommendedSetShownAndTakenBack) {
+  EXPECT_EQ(PortValueTexts("1", PortProperties{}), kRecommended);
+  PortTexts typed = kRecommended;
+  typed[0] = " /dev/ttyUSB0 ";
+  typed[2] = "0 - none";
+  typed[5] = "1 - Binary Mode";
+  typed[6] = "0";
+  std::string port, error;
+  PortProperties p;
+  ASSERT_TRUE(PortValuesFromTexts(typed, port, p, error)) << error;
+  EXPECT_EQ(port, "/dev/ttyUSB0");
+  EXPECT_EQ(p.Handshaking, 0);
+  EXPECT_EQ(p.InputMode, 1);
+  EXPECT_FALSE(p.NullDiscard);
+
+  // A first run, with no key stored, takes the recommended set.
+  PortTexts absent;
+  for (size_t i = 0; i < absent.size(); ++i) absent[i] = DefaultText(kPortRows[i].key);
+  ASSERT_TRUE(PortValuesFromTexts(absent, port, p, error)) << error;
+  EXPECT_EQ(PortValueTexts(port, p), kRecommended);
 }
 
 }  // namespace
