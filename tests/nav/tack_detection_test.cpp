@@ -5,7 +5,6 @@
 #include <climits>
 
 #include "nav/tack_angle.h"
-#include "support/test_support.h"
 #include "track_builder.h"
 
 namespace wl::test {
@@ -55,13 +54,6 @@ TEST(TackDetection, SlowTurnsByTheCourseMadeGoodAndOutliersHideTurns) {
     EXPECT_EQ(TackPoints(b.store()), outlier ? std::vector<int32_t>{} : std::vector<int32_t>{7});
   }
 }
-
-// The empty track's refusal is pinned by the plot command's test.
-TEST(EnoughPoints, OnePointIsEnough) {
-  ScriptedPrompts prompts;
-  EXPECT_TRUE(EnoughPoints(1, prompts) && prompts.shown.empty());
-}
-
 
 // The box keeps the plain leading number; detection reads it rounded half to even. The refusal
 // message is pinned by the command-line usage test.

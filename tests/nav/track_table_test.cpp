@@ -10,13 +10,6 @@
 namespace wl::test {
 namespace {
 
-// The plain head is pinned by the golden tables.
-TEST(TrackTable, TrueHeadingHead) {
-  TrackBuilder trt(true);
-  trt.At(0, 0, kNoon).store().TrueHeading = true;
-  EXPECT_EQ(TrackTable(*Process(trt.store()).track).Head(4), "tHDG");
-}
-
 TEST(TrackTable, HoursOfLegsAndTimeUnderWay) {
   TrackBuilder b;
   b.At(0, 0, kNoon).Legs(27, 90, 6000, 3600).Legs(1, 90, 517, 310);

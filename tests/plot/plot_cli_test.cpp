@@ -32,7 +32,7 @@ TEST(PlotCli, PrimitivesMatchTheGoldenListings) {
     EXPECT_EQ(run.out, golden) << line;
     ++checked;
   }
-  EXPECT_EQ(checked, 4);
+  EXPECT_EQ(checked, 5);
 }
 
 TEST(PlotCli, RefusesWhatCannotBeDrawn) {
