@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "nmea/port_properties.h"
 #include "settings/locale_number.h"
 #include "settings/port_keys.h"
 #include "settings/setting_checks.h"
@@ -52,6 +53,16 @@ const std::map<std::string, std::function<std::string(const Args&)>> kChecks = {
      [](const Args& a) {
        int32_t v = -99;
        return ReadLocaleWhole(a[1], std::stoi(a[2]), std::stoi(a[3]), v) ? Join(v) : Join("(refused)", v);
+     }},
+    {"ParseLineSettings",
+     [](const Args& a) {
+       LineSettings line;
+       line.speed = 1234;
+       std::string error;
+       if (!ParseLineSettings(a[1], line, error)) return Join(line.speed, error);
+       const char* stopBits[] = {"1", "1.5", "2"};
+       return Join(line.speed, "neoms"[static_cast<int>(line.parity)], line.dataBits,
+                   stopBits[static_cast<int>(line.stopBits)]);
      }},
     {"PortValuesFromTexts",
      [](const Args& a) {
