@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SettingsStore, AbsentKeyWritesNothingAndNamesIgnoreCase) {
+TEST(SettingsStore, AbsentKeyWritesNothingNamesIgnoreCaseAndValuesPersistVerbatim) {
   test::TempDir dir;
   SettingsStore store(dir.File("cfg/Wakeline.ini"));
   EXPECT_EQ(store.Get("Settings", "TackAngle", "30"), "30");
@@ -25,10 +25,7 @@ TEST(SettingsStore, AbsentKeyWritesNothingAndNamesIgnoreCase) {
   EXPECT_EQ(test::ReadFile(store.Path()), "[Settings]\nPlotShowData=UI\n");
   // The same key in another section is another entry.
   EXPECT_EQ(store.Get("Properties", "PlotShowData", "none"), "none");
-}
 
-TEST(SettingsStore, PersistsVerbatimAcrossStores) {
-  test::TempDir dir;
   const std::string path = dir.File("deep/er/Wakeline.ini");  // folders are created
   const std::tuple<const char*, const char*, const char*, const char*> values[] = {
       {"Settings", "TimeOffset", "02:00:00", "02:00:00"}, {"Properties", "Settings", " 4800,n,8,1 ", " 4800,n,8,1 "},

@@ -78,11 +78,10 @@ TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
 // The window repaints only what a step changed, and a step leaves no trace of the marks before it.
 TEST(ImageDamage, AStepDamagesItsMarksOnlyAndTakesTheSimulatorsCircle) {
   auto t = test::PlotTrack(false, 200);  // long enough for a small one-mile circle
-  const QSize pixels(790, 467);
-  ImageSurface surface(11850, 7000, pixels);
+  ImageSurface surface(11850, 7000, kPixels);
   PlotImage plot(surface, *t);
   PlotView& view = plot.view;
-  EXPECT_EQ(surface.TakeDamage(), QRect(QPoint(0, 0), pixels));
+  EXPECT_EQ(surface.TakeDamage(), QRect(QPoint(0, 0), kPixels));
   view.KeyDown(kKeyDown, false);
   const QImage onPoint1 = surface.Image().copy();
   view.KeyDown(kKeyUp, false);
@@ -93,7 +92,7 @@ TEST(ImageDamage, AStepDamagesItsMarksOnlyAndTakesTheSimulatorsCircle) {
   view.KeyDown(kKeyDown, false);
   const QRect step = surface.TakeDamage();
   EXPECT_TRUE(step.contains(at));
-  EXPECT_LT(step.width() * step.height(), pixels.width() * pixels.height() / 4);
+  EXPECT_LT(step.width() * step.height(), kPixels.width() * kPixels.height() / 4);
   EXPECT_EQ(surface.Image(), onPoint1);
 }
 
