@@ -64,15 +64,10 @@ TEST_F(ReplayTest, LineLoadIsTheBytesSentOverTheScheduledTime) {
   EXPECT_TRUE(output.writes.empty());  // counted, not sent
   EXPECT_EQ(random.draws, 0);
 
-  const struct {
-    int32_t speed;
-    double needs;
-    const char* warning;
-  } cases[] = {{4800, 480, ""},
-               {4800, 480.2, "the line carries about 480 bytes/s, the replay needs about 481; choose a higher "
-                             "speed or a lower rate"},
-               {38400, 822, ""}};
-  for (const auto& c : cases) EXPECT_EQ(LineLoadWarning(c.speed, c.needs), c.warning) << c.speed << " " << c.needs;
+  const std::string warning =
+      "the line carries about 480 bytes/s, the replay needs about 481; choose a higher speed or a lower rate";
+  for (auto [speed, needs, expected] : {std::tuple{4800, 480.0, ""}, {4800, 480.2, warning.c_str()}, {38400, 822.0, ""}})
+    EXPECT_EQ(LineLoadWarning(speed, needs), expected) << speed << " " << needs;
 }
 
 
