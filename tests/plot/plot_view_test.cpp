@@ -78,15 +78,18 @@ class PlotViewTest : public ::testing::Test {
   size_t mark = 0;
 };
 
-TEST_F(PlotViewTest, ActivationDrawsOnceAndMarksTheCurrentPoint) {
-  Open(test::PlotTrack(), false);
-  view.SetCursorIndex(4);
+// Point 3 lies on longitude 0: its marker must still be erased by the step to point 4.
+TEST_F(PlotViewTest, ActivationMarksTheCurrentPointAndAStepMovesTheMarker) {
+  Open(test::PlotTrack(false, 6, 3240000, -300), false);
+  view.SetCursorIndex(3);
   view.Activate();
-  const auto markers = Markers();
-  ASSERT_EQ(markers.size(), 2u);
-  EXPECT_EQ(markers[0].a, Pos(4).Lon);
-  EXPECT_EQ(view.Labels()[PlotLabel::LatWpt].text, "54 N 00.400");
   EXPECT_EQ(actions.log, std::vector<std::string>{"sim off"});
+  for (const int32_t i : {3, 4}) {
+    const auto markers = Markers();
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].a, Pos(i).Lon);
+    Press(kKeyDown);
+  }
 }
 
 // Page keys jump between runs of flags; with no later run Page Down goes to the last point.
@@ -133,14 +136,6 @@ TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
   }
   EXPECT_EQ(track->ProcRecs[3].TackFlag, kOutlier);
   EXPECT_EQ(track->ProcRecs[4].TackFlag, kTackPoint);
-}
-
-TEST_F(PlotViewTest, MarkerOnThePrimeMeridianIsErased) {
-  Open(test::PlotTrack(false, 6, 3240000, -300));  // point 3 lies on longitude 0
-  Cursors({kKeyDown, kKeyDown, kKeyDown, kKeyDown});
-  const auto markers = Markers();
-  ASSERT_EQ(markers.size(), 2u);
-  EXPECT_EQ(markers[0].a, Pos(4).Lon);
 }
 
 // A click picks the nearest point, only forward while replaying; a zoom band is the same dragged
