@@ -1,10 +1,11 @@
-// What the settings boxes make of typed text, row by row from box_texts.tsv, and the port property rows.
+// What the settings boxes make of typed text, row by row from box_texts.tsv.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
 #include <sstream>
 
+#include "nav/tack_angle.h"
 #include "nmea/port_properties.h"
 #include "settings/locale_number.h"
 #include "settings/port_keys.h"
@@ -26,6 +27,11 @@ std::string Join(const T&... values) {
 }
 
 const std::map<std::string, std::function<std::string(const Args&)>> kChecks = {
+    {"TackAngle",
+     [](const Args& a) {
+       const TackAngleCheck box = CheckTackAngle(a[1]);
+       return Join(box.accepted ? "taken" : "refused", box.text, TackAngleValue(a[1]));
+     }},
     {"CheckSimRate", [](const Args& a) { return CheckSimRate(a[1]); }},
     {"TimeOffsetText", [](const Args& a) { return TimeOffsetText(a[1]).value_or("(none)"); }},
     {"CheckSimValue", [](const Args& a) { return CheckSimValue(a[1], std::stoi(a[2])); }},
