@@ -58,10 +58,10 @@ TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
   ImageSurface surface(11850, 7000, kPixels);
   PlotImage plot(surface, *t, 5);
   const PosRec p = t->ProcRecs[5].Pos;
-  plot.view.MouseMove(0, false, p.Lon - 1, p.Lat - 1);
-  plot.view.MouseDown(kRightButton, false, p.Lon - 1, p.Lat - 1);
-  plot.view.MouseMove(0, false, p.Lon + 1, p.Lat + 1);
-  plot.view.MouseDown(kRightButton, false, p.Lon + 1, p.Lat + 1);
+  for (const int corner : {-1, 1}) {
+    plot.view.MouseMove(0, false, p.Lon + corner, p.Lat + corner);
+    plot.view.MouseDown(kRightButton, false, p.Lon + corner, p.Lat + corner);
+  }
   ASSERT_TRUE(plot.view.State().Zoomed);
   for (int k = 0; k < 3; ++k) plot.view.KeyDown(kKeyDown, false);  // the view travels with the cursor
   EXPECT_EQ(plot.view.State().CursorIndex, 8);
