@@ -16,7 +16,7 @@ std::vector<int32_t> TackPoints(const TrackStore& store) {
 }
 
 // Leg courses set by hand at one spot, so that the course made good (between equal positions) is 0.
-TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacks) {
+TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacksAndTheSearchStartsAfterTheLastMark) {
   for (auto [before, after, tack] : {std::tuple{30.0f, 0.0f, false}, {30.0001f, 0.0f, true}, {340.0f, 10.0f, false},
                                      {339.9f, 10.0f, true}, {0.0f, 330.0f, false}, {0.0f, 329.9f, true}}) {
     ProcessedTrack t;
@@ -25,9 +25,7 @@ TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacks) {
     EXPECT_EQ(CheckNewTack(5, t, 30), tack) << before << " " << after;
     EXPECT_EQ(t.LastTackPoint, tack ? 4 : 0);
   }
-}
-
-TEST(CheckNewTack, SearchesFromThreePointsAfterTheLastMark) {
+  // The search starts three points after the last mark.
   ProcessedTrack t;
   t.ProcRecs[5].uiCOG = 90;
   for (auto [last, tack] : {std::pair{2, false}, {1, true}}) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <tuple>
 
 namespace wl {
 namespace {
@@ -59,20 +60,17 @@ TEST(SerialOutput, SendsBytesUnchangedWithTheLineSettings) {
 
 TEST(SerialOutput, HandshakingChoosesTheFlowControl) {
   Pty pty;  // one device reopened with each value: none clears what the value before set
-  const struct {
-    int32_t handshaking;
-    bool rtsCts, xonXoff;
-  } cases[] = {{2, true, false}, {0, false, false}, {1, false, true}, {3, true, false}, {0, false, false}};
-  for (const auto& c : cases) {
+  for (auto [handshaking, rtsCts, xonXoff] : {std::tuple{2, true, false}, {0, false, false}, {1, false, true},
+                                               {3, true, false}, {0, false, false}}) {
     PortProperties props;
-    props.Handshaking = c.handshaking;
+    props.Handshaking = handshaking;
     SerialOutput port(pty.name, props);
     std::string error;
     ASSERT_TRUE(port.Open(error)) << error;
     termios t{};
     ASSERT_EQ(tcgetattr(pty.slave, &t), 0);
-    EXPECT_EQ((t.c_cflag & CRTSCTS) != 0, c.rtsCts) << c.handshaking;
-    EXPECT_EQ((t.c_iflag & IXON) != 0, c.xonXoff) << c.handshaking;
+    EXPECT_EQ((t.c_cflag & CRTSCTS) != 0, rtsCts) << handshaking;
+    EXPECT_EQ((t.c_iflag & IXON) != 0, xonXoff) << handshaking;
   }
 }
 

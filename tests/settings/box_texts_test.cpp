@@ -77,8 +77,7 @@ const std::map<std::string, std::function<std::string(const Args&)>> kChecks = {
        std::string port = "unchanged", error;
        PortProperties p;
        p.InBufferSize = 77;
-       const bool taken = PortValuesFromTexts(typed, port, p, error);
-       return taken ? "(taken)" : port + std::to_string(p.InBufferSize) == "unchanged77" ? error : "(changed)";
+       return PortValuesFromTexts(typed, port, p, error) ? "(taken)" : Join(port, p.InBufferSize, error);
      }},
 };
 

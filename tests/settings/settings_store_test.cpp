@@ -115,9 +115,7 @@ TEST(SettingsStore, DefaultPathFollowsXdgThenHome) {
   setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
   EXPECT_EQ(SettingsStore::DefaultPath(), "/tmp/xdg/Wakeline/Wakeline.ini");
   setenv("XDG_CONFIG_HOME", "", 1);
-  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
-  unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
+  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");  // empty is unset
   setenv("HOME", home.c_str(), 1);
   if (!xdg.empty()) setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
 }
