@@ -20,9 +20,16 @@ struct DrawingEverything : ImageSurface {
   bool RestoreStatic() override { return false; }
 };
 
+// Toggles the tack flag of a point of the track it draws.
+struct TogglingActions : PlotActions {
+  void ToggleTackFlag(int32_t i) override { track->ProcRecs[static_cast<size_t>(i)].TackFlag ^= kTackPoint; }
+  ProcessedTrack* track = nullptr;
+};
+
 class PlotImage {
  public:
-  explicit PlotImage(ImageSurface& s, const ProcessedTrack& t, int32_t cursor = 0) : surface(s), view(s, actions, prompts) {
+  explicit PlotImage(ImageSurface& s, ProcessedTrack& t, int32_t cursor = 0) : surface(s), view(s, actions, prompts) {
+    actions.track = &t;
     PlotOptions o;
     o.speedLow = 3;
     o.speedHigh = 7;
@@ -33,7 +40,7 @@ class PlotImage {
     view.Activate();
   }
   ImageSurface& surface;
-  PlotActions actions;
+  TogglingActions actions;
   SilentPrompts prompts;
   PlotView view;
 };
@@ -41,10 +48,10 @@ class PlotImage {
 const QSize kPixels(790, 467);  // 11850 x 7000 twips
 
 TEST(ImageSurface, StepsShowWhatRedrawingEverythingShows) {
-  auto t = test::WaitAndTackTrack();
+  auto t = test::WaitAndTackTrack(), u = test::WaitAndTackTrack();
   ImageSurface kept(11850, 7000, kPixels);
   DrawingEverything full(11850, 7000, kPixels);
-  PlotImage a(kept, *t, 3), b(full, *t, 3);
+  PlotImage a(kept, *t, 3), b(full, *u, 3);
   ASSERT_EQ(kept.Image(), full.Image());
   for (int32_t key : {kKeyDown, kKeyDown, kKeyF1, kKeyHome, kKeyEnd}) {  // F1 changes the static picture
     a.view.KeyDown(key, false);
