@@ -1,23 +1,9 @@
 #pragma once
-// Helpers for the plot tests: picking calls out of a recording, and a track to plot.
-#include <algorithm>
-#include <vector>
-
+// Tracks to plot.
 #include "nav/track_builder.h"
 #include "plot/recording_surface.h"
 
 namespace wl::test {
-
-inline std::vector<PlotCall> CallsOf(const std::vector<PlotCall>& calls, PlotCall::Kind kind, size_t from = 0) {
-  std::vector<PlotCall> out;
-  for (size_t i = from; i < calls.size(); ++i)
-    if (calls[i].kind == kind) out.push_back(calls[i]);
-  return out;
-}
-
-inline size_t CountOf(const std::vector<PlotCall>& calls, PlotCall::Kind kind, size_t from = 0) {
-  return CallsOf(calls, kind, from).size();
-}
 
 // Points one minute apart from (lat, lon) at noon, sailing north-east at about 8.5 kn near 54 N 10 E.
 inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 10, int32_t lat = 3240000,
