@@ -65,7 +65,8 @@ TEST_F(ReplayTest, LineLoadIsTheBytesSentOverTheScheduledTime) {
 
   const std::string warning =
       "the line carries about 480 bytes/s, the replay needs about 481; choose a higher speed or a lower rate";
-  for (auto [speed, needs, expected] : {std::tuple{4800, 480.0, ""}, {4800, 480.2, warning.c_str()}, {38400, 822.0, ""}})
+  for (auto [speed, needs, expected] :
+       {std::tuple{4800, 480.0, ""}, {4800, 480.2, warning.c_str()}, {38400, 822.0, ""}})
     EXPECT_EQ(LineLoadWarning(speed, needs), expected) << speed << " " << needs;
 }
 

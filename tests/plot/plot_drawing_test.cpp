@@ -47,7 +47,8 @@ TEST(PlotColours, SpeedsAndWindAnglesFollowTheTable) {
     f >> kind >> value;
     if (kind == "speed") f >> low >> high;
     f >> r >> g >> b;
-    const Rgb got = kind == "speed" ? RGBSpeed(value, low, high) : WindVaneColour(value, PlotOptions(), SetPlotColours(true));
+    const Rgb got =
+        kind == "speed" ? RGBSpeed(value, low, high) : WindVaneColour(value, PlotOptions(), SetPlotColours(true));
     EXPECT_EQ(std::vector<int>({got.r, got.g, got.b}), std::vector<int>({r, g, b})) << line;
     ++rows;
   }

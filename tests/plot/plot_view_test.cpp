@@ -37,7 +37,8 @@ class PlotViewTest : public ::testing::Test {
   // Calls since the last Mark().
   size_t Mark() { return mark = surface.Calls().size(); }
   auto Count(Kind kind) const {
-    return std::count_if(surface.Calls().begin() + mark, surface.Calls().end(), [&](auto& c) { return c.kind == kind; });
+    const auto& calls = surface.Calls();
+    return std::count_if(calls.begin() + mark, calls.end(), [&](const PlotCall& c) { return c.kind == kind; });
   }
   // The marker circles the finished picture shows.
   std::vector<PlotCall> Markers() const {
