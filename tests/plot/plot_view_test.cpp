@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "plot_test_support.h"
 #include "support/test_support.h"
 
@@ -24,25 +26,6 @@ struct FakeActions : PlotActions {
   void HidePlot() override { log.push_back("hide"); }
 };
 
-// A recorder that keeps the static picture as the window's image does: picture holds the calls
-// whose drawing is on show.
-struct KeepingSurface : RecordingSurface {
-  using RecordingSurface::RecordingSurface;
-  void Draw(const PlotCall& call) override {
-    RecordingSurface::Draw(call);
-    if (call.kind == PlotCall::Kind::Clear) picture.clear();
-    picture.push_back(call);
-  }
-  void EndStatic() override { kept = picture; }
-  bool RestoreStatic() override {
-    ++restores;
-    picture = kept;
-    return true;
-  }
-  std::vector<PlotCall> picture, kept;
-  int restores = 0;
-};
-
 class PlotViewTest : public ::testing::Test {
  protected:
   void Open(std::unique_ptr<ProcessedTrack> t, bool activate = true) {
@@ -53,11 +36,14 @@ class PlotViewTest : public ::testing::Test {
   }
   // Calls since the last Mark().
   size_t Mark() { return mark = surface.Calls().size(); }
-  size_t Count(Kind kind) const { return test::CountOf(surface.Calls(), kind, mark); }
+  auto Count(Kind kind) const {
+    const auto& calls = surface.Calls();
+    return std::count_if(calls.begin() + mark, calls.end(), [&](const PlotCall& c) { return c.kind == kind; });
+  }
   // The marker circles the finished picture shows.
   std::vector<PlotCall> Markers() const {
     std::vector<PlotCall> out;
-    for (const PlotCall& c : FinalPicture(surface.picture))
+    for (const PlotCall& c : FinalPicture(surface.Calls()))
       if (c.kind == Kind::Circle && c.colour == kMarkerColour) out.push_back(c);
     return out;
   }
@@ -72,155 +58,115 @@ class PlotViewTest : public ::testing::Test {
     view.MouseMove(0, false, Pos(i).Lon, Pos(i).Lat);
     view.MouseDown(kRightButton, false, Pos(i).Lon, Pos(i).Lat);
   }
+  // The cursor after each key.
+  std::vector<int32_t> Cursors(std::initializer_list<int32_t> keys) {
+    std::vector<int32_t> out;
+    for (int32_t key : keys) {
+      Press(key);
+      out.push_back(view.State().CursorIndex);
+    }
+    return out;
+  }
+  // The cursor, then the states that are on.
+  std::string Shown() const {
+    const auto& s = view.State();
+    return std::to_string(s.CursorIndex) + (s.Zoomed ? " zoomed" : "") + (s.ZoomDragging ? " band" : "") +
+           (s.PanArmed ? " pan" : "") + (s.KeepPlot ? " keep" : "");
+  }
   const PosRec& Pos(int32_t i) const { return track->ProcRecs[static_cast<size_t>(i)].Pos; }
 
   std::unique_ptr<ProcessedTrack> track;
   FakeActions actions;
   test::ScriptedPrompts prompts;
-  KeepingSurface surface{11850, 7000};
+  RecordingSurface surface{11850, 7000};
   PlotView view{surface, actions, prompts};
   size_t mark = 0;
 };
 
-TEST_F(PlotViewTest, ActivationDrawsOnceAndMarksTheCurrentPoint) {
-  Open(test::PlotTrack(), false);
-  view.SetCursorIndex(4);
+// Point 3 lies on longitude 0: its marker must still be erased by the step to point 4.
+TEST_F(PlotViewTest, ActivationMarksTheCurrentPointAndAStepMovesTheMarker) {
+  Open(test::PlotTrack(false, 6, 3240000, -300), false);
+  view.SetCursorIndex(3);
   view.Activate();
-  EXPECT_EQ(Count(Kind::Clear), 1u);  // the refresh step's redraw is the kept picture
-  EXPECT_EQ(surface.restores, 1);
-  const auto markers = Markers();
-  ASSERT_EQ(markers.size(), 2u);
-  EXPECT_EQ(markers[0].a, Pos(4).Lon);
-  EXPECT_EQ(view.Labels()[PlotLabel::LatWpt].text, "54 N 00.400");
   EXPECT_EQ(actions.log, std::vector<std::string>{"sim off"});
+  for (const int32_t i : {3, 4}) {
+    const auto markers = Markers();
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].a, Pos(i).Lon);
+    Press(kKeyDown);
+  }
 }
 
-TEST_F(PlotViewTest, CursorKeysAndTheirLimits) {
-  Open(test::PlotTrack());
-  Press(kKeyUp);
-  EXPECT_EQ(view.State().CursorIndex, 0);
-  Press(kKeyEnd);
-  EXPECT_EQ(view.State().CursorIndex, 9);
-  Mark();
-  Press(kKeyDown);  // on the last point: stays, and still redraws
-  EXPECT_EQ(view.State().CursorIndex, 9);
-  EXPECT_EQ(surface.restores, 4);
-  EXPECT_EQ(Markers().size(), 2u);
-  Press(kKeyHome);
-  Press(kKeyDown);
-  EXPECT_EQ(view.State().CursorIndex, 1);
-  EXPECT_EQ(Count(Kind::Clear), 0u);  // every step reused the kept static picture
-  actions.sim = true;  // a replay only goes forward
-  Press(kKeyUp);
-  Press(kKeyPageUp);
-  EXPECT_EQ(view.State().CursorIndex, 1);
-}
-
-TEST_F(PlotViewTest, PageKeysJumpBetweenRunsOfFlags) {
+// Page keys jump between runs of flags; with no later run Page Down goes to the last point.
+TEST_F(PlotViewTest, CursorAndPageKeysAndTheirLimits) {
   auto t = test::PlotTrack();
   const int16_t flags[] = {0, 0, 1, 0, 0, 2, 2, 0, 0, 0};
   for (size_t i = 0; i < 10; ++i) t->ProcRecs[i].TackFlag = flags[i];
   Open(std::move(t));
-  std::vector<int32_t> stops;
-  for (int k = 0; k < 4; ++k) {
-    Press(kKeyPageDown);
-    stops.push_back(view.State().CursorIndex);
-  }
-  for (int k = 0; k < 4; ++k) {
-    Press(kKeyPageUp);
-    stops.push_back(view.State().CursorIndex);
-  }
-  // With no later run Page Down goes to the last point; Page Up stops where a run ends.
-  EXPECT_EQ(stops, (std::vector<int32_t>{2, 5, 9, 9, 6, 2, 0, 0}));
+  EXPECT_EQ(Cursors({kKeyUp, kKeyEnd, kKeyDown, kKeyHome, kKeyDown}), (std::vector<int32_t>{0, 9, 9, 0, 1}));
+  EXPECT_EQ(Cursors({kKeyPageDown, kKeyPageDown, kKeyPageDown, kKeyPageDown, kKeyPageUp, kKeyPageUp, kKeyPageUp,
+                     kKeyPageUp}),
+            (std::vector<int32_t>{2, 5, 9, 9, 6, 2, 0, 0}));
+  Press(kKeyDown);
+  actions.sim = true;  // a replay only goes forward
+  EXPECT_EQ(Cursors({kKeyUp, kKeyPageUp}), (std::vector<int32_t>{1, 1}));
 }
 
 TEST_F(PlotViewTest, KeysWaitForTheFirstDrawingExceptF2ToF5AndEsc) {
   Open(test::PlotTrack(), false);
-  for (int32_t key : {kKeyDown, kKeyEnd, kKeyPageDown, kKeyF1, kKeyRefresh}) Press(key);
+  EXPECT_EQ(Cursors({kKeyDown, kKeyEnd, kKeyPageDown, kKeyF1, kKeyRefresh}), (std::vector<int32_t>{0, 0, 0, 0, 0}));
   EXPECT_TRUE(surface.Calls().empty());
-  EXPECT_EQ(view.State().CursorIndex, 0);
   Press(kKeyF2);
   Press(kKeyF3);
-  EXPECT_TRUE(view.State().KeepPlot);  // returning from the settings does not redraw
+  EXPECT_EQ(Shown(), "0 keep");  // returning from the settings does not redraw
   Press(kKeyF5);
   Press(kKeyEscape);
-  EXPECT_FALSE(view.State().KeepPlot);
+  EXPECT_EQ(Shown(), "0");
   EXPECT_EQ(actions.log, (std::vector<std::string>{"sim on", "settings", "hide"}));
   EXPECT_EQ(prompts.Texts(), std::vector<std::string>{".trc files have no wind data, use .trt files from Logvane"});
 }
 
+// What F1 draws is checked by the pixel tests.
 TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
   auto t = test::PlotTrack();
   t->ProcRecs[3].TackFlag = kOutlier;
   Open(std::move(t));
   for (int32_t i : {3, 4}) {
     while (view.State().CursorIndex < i) Press(kKeyDown);
-    Mark();
     Press(kKeyF1);
-    const auto circles = test::CallsOf(surface.Calls(), Kind::Circle, mark);
-    ASSERT_FALSE(circles.empty());
-    EXPECT_EQ(circles[0].colour, kTackColour);
-    EXPECT_EQ(Count(Kind::Clear), 1u);  // the flags changed: drawn afresh
   }
   EXPECT_EQ(track->ProcRecs[3].TackFlag, kOutlier);
   EXPECT_EQ(track->ProcRecs[4].TackFlag, kTackPoint);
 }
 
-TEST_F(PlotViewTest, MarkerOnThePrimeMeridianIsErased) {
-  std::vector<PosRec> pos{{3240000, -300}};
-  test::Sail(pos, 5, 100, 100);  // point 3 lies on longitude 0
-  Open(test::HandTrack(pos, false));
-  for (int k = 0; k < 4; ++k) Press(kKeyDown);
-  const auto markers = Markers();
-  ASSERT_EQ(markers.size(), 2u);
-  EXPECT_EQ(markers[0].a, Pos(4).Lon);
-}
-
-TEST_F(PlotViewTest, LeftClickPicksTheNearestPointButOnlyForwardWhileReplaying) {
+// A click picks the nearest point, only forward while replaying; a zoom band is the same dragged
+// either way; Esc cancels a band, then unzooms, then hides.
+TEST_F(PlotViewTest, ClicksPickPointsAndRightClicksZoom) {
   Open(test::PlotTrack());
   Click(kLeftButton, Pos(6).Lon + 20, Pos(6).Lat - 30);
-  EXPECT_EQ(view.State().CursorIndex, 6);
-  EXPECT_TRUE(view.State().PanArmed);
+  EXPECT_EQ(Shown(), "6 pan");
   actions.sim = true;
   Click(kLeftButton, Pos(2).Lon, Pos(2).Lat);
-  EXPECT_EQ(view.State().CursorIndex, 6);
-  EXPECT_FALSE(view.State().PanArmed);
+  EXPECT_EQ(Shown(), "6");
   Click(kLeftButton, Pos(8).Lon, Pos(8).Lat);
-  EXPECT_EQ(view.State().CursorIndex, 8);
-}
-
-TEST_F(PlotViewTest, RubberBandZoomIsTheSameDraggedEitherWay) {
-  Open(test::PlotTrack());
-  const PosRec a = Pos(2), b = Pos(7);
-  auto zoom = [&](PosRec from, PosRec to) {
-    view.MouseMove(0, false, from.Lon, from.Lat);
-    view.MouseDown(kRightButton, false, from.Lon, from.Lat);
-    view.MouseMove(kRightButton, false, to.Lon, to.Lat);
-    view.MouseDown(kRightButton, false, to.Lon, to.Lat);
-    EXPECT_TRUE(view.State().Zoomed);
-    const PlotArea v = view.State().ZoomView;
-    Press(kKeyEscape);  // unzoom
-    EXPECT_FALSE(view.State().Zoomed);
-    return v;
-  };
-  const PlotArea forward = zoom(a, b), backward = zoom(b, a);
-  EXPECT_EQ(forward, (PlotArea{b.Lat, a.Lat, b.Lon, a.Lon}));
-  EXPECT_EQ(backward, forward);
-}
-
-TEST_F(PlotViewTest, EscCancelsTheBandThenUnzoomsThenHides) {
-  Open(test::PlotTrack());
+  EXPECT_EQ(Shown(), "8 pan");
   RightAt(2);
-  RightAt(5);  // zoomed
-  RightAt(3);  // a new band
+  RightAt(7);
+  const PlotArea forward = view.State().ZoomView;
+  EXPECT_EQ(forward, (PlotArea{Pos(7).Lat, Pos(2).Lat, Pos(7).Lon, Pos(2).Lon}));
+  Press(kKeyEscape);
+  RightAt(7);
+  RightAt(2);
+  EXPECT_EQ(view.State().ZoomView, forward);
+  RightAt(3);
+  EXPECT_EQ(Shown(), "8 zoomed band pan");
   Mark();
   Press(kKeyEscape);
-  EXPECT_FALSE(view.State().ZoomDragging);
-  EXPECT_TRUE(view.State().Zoomed);
-  EXPECT_EQ(Count(Kind::Rect), 1u);  // the band erased
+  EXPECT_EQ(Count(Kind::Rect), 1);  // the band erased
+  EXPECT_EQ(Shown(), "8 zoomed pan");
   Press(kKeyEscape);
-  EXPECT_FALSE(view.State().Zoomed);
-  EXPECT_TRUE(actions.log.empty() || actions.log.back() != "hide");
+  EXPECT_EQ(Shown(), "8 pan");
+  EXPECT_NE(actions.log.back(), "hide");
   Press(kKeyEscape);
   EXPECT_EQ(actions.log.back(), "hide");
 }
@@ -232,9 +178,26 @@ TEST_F(PlotViewTest, PanWhileZoomedMovesTheCurrentPointToTheMouse) {
   const PlotArea before = view.State().ZoomView;
   view.MouseDown(kLeftButton, false, Pos(4).Lon, Pos(4).Lat);  // picks 4, arms the pan
   view.MouseUp(kLeftButton, false, Pos(4).Lon + 50, Pos(4).Lat - 20);
-  const PlotArea after = view.State().ZoomView;
-  EXPECT_EQ(after, (PlotArea{before.maxLat + 20, before.minLat + 20, before.maxLon - 50, before.minLon - 50}));
-  EXPECT_TRUE(view.State().Zoomed);
+  EXPECT_EQ(view.State().ZoomView,
+            (PlotArea{before.maxLat + 20, before.minLat + 20, before.maxLon - 50, before.minLon - 50}));
+  EXPECT_EQ(Shown(), "4 zoomed pan");
+}
+
+TEST_F(PlotViewTest, WheelKeepsThePointUnderTheMouseAndUnzoomsAtTheWholeTrack) {
+  Open(test::PlotTrack());
+  // Where x lies across the window, 0 at the left edge, 1 at the right.
+  auto across = [&](double x) { return (x - surface.State().scaleLeft) / surface.State().scaleWidth; };
+  const PosRec p = Pos(3);
+  const double before = across(p.Lon);
+  view.WheelZoom(p.Lon, p.Lat, 0.5);  // zooming out of the whole track does nothing
+  EXPECT_FALSE(view.State().Zoomed);
+  view.WheelZoom(p.Lon, p.Lat, 1.25);
+  view.WheelZoom(p.Lon, p.Lat, 1.25);
+  ASSERT_TRUE(view.State().Zoomed);
+  EXPECT_NEAR(across(p.Lon), before, 0.002);
+  view.WheelZoom(p.Lon, p.Lat, 0.8);
+  view.WheelZoom(p.Lon, p.Lat, 0.8);
+  EXPECT_FALSE(view.State().Zoomed);
 }
 
 }  // namespace

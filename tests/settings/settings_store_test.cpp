@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SettingsStore, AbsentKeyWritesNothingAndNamesIgnoreCase) {
+TEST(SettingsStore, AbsentKeyWritesNothingNamesIgnoreCaseAndValuesPersistVerbatim) {
   test::TempDir dir;
   SettingsStore store(dir.File("cfg/Wakeline.ini"));
   EXPECT_EQ(store.Get("Settings", "TackAngle", "30"), "30");
@@ -25,10 +25,7 @@ TEST(SettingsStore, AbsentKeyWritesNothingAndNamesIgnoreCase) {
   EXPECT_EQ(test::ReadFile(store.Path()), "[Settings]\nPlotShowData=UI\n");
   // The same key in another section is another entry.
   EXPECT_EQ(store.Get("Properties", "PlotShowData", "none"), "none");
-}
 
-TEST(SettingsStore, PersistsVerbatimAcrossStores) {
-  test::TempDir dir;
   const std::string path = dir.File("deep/er/Wakeline.ini");  // folders are created
   const std::tuple<const char*, const char*, const char*, const char*> values[] = {
       {"Settings", "TimeOffset", "02:00:00", "02:00:00"}, {"Properties", "Settings", " 4800,n,8,1 ", " 4800,n,8,1 "},
@@ -59,19 +56,15 @@ TEST(SettingsStore, ToleratesHandEditedFiles) {
 }
 
 TEST(SettingsStore, FailedWriteIsReportedAndKeepsValueInMemory) {
-  test::TempDir dir;
   SettingsStore store("/proc/self/Wakeline.ini");  // a folder nobody can create files in
   EXPECT_EQ(store.LoadError(), "");
   EXPECT_FALSE(store.Save("Settings", "SimRate", "60"));
   EXPECT_TRUE(store.LastError().starts_with("/proc/self/Wakeline.ini\r\ncould not be written: ")) << store.LastError();
   EXPECT_EQ(store.Get("Settings", "SimRate", ""), "60");
-  // The next good save clears the reason.
-  SettingsStore good(dir.File("Wakeline.ini"));
-  EXPECT_TRUE(good.Save("Settings", "SimRate", "60"));
-  EXPECT_EQ(good.LastError(), "");
 }
 
 // Anything but a regular file is not read (a FIFO would block the start) and never replaced.
+// No device such as /dev/null: a regression would replace it for the whole machine when run as root.
 TEST(SettingsStore, OnlyRegularFilesAreReadAndUnreadableOnesAreKept) {
   test::TempDir dir;
   const std::string fifo = dir.File("fifo.ini"), folder = dir.File("folder.ini"), blocked = dir.File("blocked");
@@ -80,7 +73,6 @@ TEST(SettingsStore, OnlyRegularFilesAreReadAndUnreadableOnesAreKept) {
   test::WriteFile(blocked, "x");
   const std::pair<std::string, std::string> cases[] = {{fifo, "not a regular file"},
                                                        {folder, "not a regular file"},
-                                                       {"/dev/null", "not a regular file"},
                                                        {blocked + "/Wakeline.ini", "Not a directory"}};
   for (const auto& [path, reason] : cases) {
     SettingsStore store(path);
@@ -123,9 +115,7 @@ TEST(SettingsStore, DefaultPathFollowsXdgThenHome) {
   setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
   EXPECT_EQ(SettingsStore::DefaultPath(), "/tmp/xdg/Wakeline/Wakeline.ini");
   setenv("XDG_CONFIG_HOME", "", 1);
-  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
-  unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");
+  EXPECT_EQ(SettingsStore::DefaultPath(), "/home/sailor/.config/Wakeline/Wakeline.ini");  // empty is unset
   setenv("HOME", home.c_str(), 1);
   if (!xdg.empty()) setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
 }
