@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <tuple>
 
 #include "track_rig.h"
 
@@ -52,8 +51,7 @@ TEST(Reader, OtherKindsAndUnopenableFilesLeaveStoreAndStateUnchanged) {
   ASSERT_EQ(mkfifo(rig.dir.File("pipe.trt").c_str(), 0600), 0);
   test::WriteFile(rig.dir.File("huge.trt"), "");
   std::filesystem::resize_file(rig.dir.File("huge.trt"), (uintmax_t{1} << 30) + 1);  // sparse
-  for (const auto& [name, reason] : {std::pair{rig.dir.File("missing.trc"), "No such file or directory"},
-                                     {rig.dir.File("folder.trc"), "Is a directory"},
+  for (const auto& [name, reason] : {std::pair{rig.dir.File("folder.trc"), "Is a directory"},
                                      {rig.dir.File("pipe.trt"), "it is not a regular file"},
                                      {rig.dir.File("huge.trt"), "File too large"}}) {
     rig.prompts.shown.clear();
@@ -130,35 +128,7 @@ TEST(TrtReader, CommentsCollectedAndNumberedByPointCount) {
   EXPECT_EQ(rig.store.TrackComments, "---- /* inserted");
 }
 
-TEST(TrtReader, EveryLineEndEndsALine) {
-  const std::string& a = kLine;
-  for (const std::string& text : {a + "\r\n" + a + "\r\n", a + "\n" + a, a + "\r" + a + "\r", a + "\r" + a + "\r\n"}) {
-    Rig rig;
-    rig.Open("e.trt", text);
-    ASSERT_EQ(rig.store.TrackCount, 2);
-    EXPECT_EQ(rig.store.Line(1), a);
-    EXPECT_TRUE(rig.prompts.shown.empty());
-  }
-}
-
-TEST(TrtReader, UnreadableLinesSkippedAndReportedOnce) {
-  Rig rig;
-  const std::string good = kLine + "\r\n", zeros = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
-  const std::string text = good + "\r\n\n" +                                   // empty lines: silent
-                           "20080503 12:00:00,1,2,3\r\n" +                     // too few fields
-                           "   \r\n" +                                         // blanks only
-                           "x,1e6,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n" +           // latitude overflow
-                           "x,0,0,0,0,0,0,4000,0,0,0,0,0,0,0,0\r\n" +          // depth overflow
-                           "x,0,0,1e39,0,0,0,0,0,0,0,0,0,0,0,0\r\n" +          // SOG beyond float
-                           "x,0,0,0,0,0,0,0,0,0,0,0,0,0,1e999,0\r\n" +         // infinite heading
-                           "bad time," + zeros + "\r\n" + good;
-  EXPECT_EQ(rig.Open("s.trt", text).skippedLines, 6);
-  ASSERT_EQ(rig.store.TrackCount, 3);
-  EXPECT_EQ(rig.Rec(1).Time, 0);  // an unreadable time is no reason to skip
-  EXPECT_EQ(rig.prompts.Texts(), Texts{rig.dir.File("s.trt") + "\r\nLines that could not be read were skipped: 6"});
-  EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
-}
-
+// Line ends, unreadable lines and the summertime notice per file are in the CLI's reader cases.
 TEST(TrtReader, TruncatesWhenALineRemainsAfterCapacity) {
   std::string full;
   for (int32_t i = 0; i < kTrackCapacity; ++i) full += "20080711 10:32:16,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
@@ -168,19 +138,6 @@ TEST(TrtReader, TruncatesWhenALineRemainsAfterCapacity) {
     EXPECT_EQ(rig.prompts.Texts(), message ? Texts{rig.dir.File("t.trt") + kTooLong} : Texts{});
     EXPECT_EQ(rig.store.TrackComments, "");
   }
-}
-
-// The summertime notice comes once per file, before the count of skipped lines.
-TEST(TrtReader, CtNoticeOncePerFile) {
-  Rig rig;
-  const std::string ct = "20080115 12:00:00 CT" + kLine.substr(17) + "\r\n";
-  rig.Open("a.trt", ct + ct);
-  rig.Read("b.trt", ct + "short\r\n", 1);
-  const std::string notice = "date is before start summertime, check time difference: 02:00:00";
-  EXPECT_EQ(rig.prompts.Texts(),
-            (Texts{notice, notice, rig.dir.File("b.trt") + "\r\nLines that could not be read were skipped: 1"}));
-  EXPECT_TRUE(rig.store.CTNoticeDone);
-  EXPECT_EQ(rig.Rec(0).Time, rig.Rec(1).Time);
 }
 
 }  // namespace

@@ -79,22 +79,19 @@ TEST(Writer, TrtTrackAsTextLinesWithoutComments) {
 TEST(Writer, FailuresLeaveNoTraceAndAreReported) {
   Rig rig;
   rig.Load("in.trc", Records(1));
-  test::WriteFile(rig.dir.File("file"), "plain");
   fs::create_directory(rig.dir.File("folder.trc"));
-  const std::pair<std::string, std::string> cases[] = {{rig.dir.File("file/x.trc"), "Not a directory"},
-                                                       {rig.dir.File("missing/x.trc"), "No such file or directory"},
-                                                       {rig.dir.File("folder.trc"), "Is a directory"},
-                                                       {"/proc/self/x.trc", ""}};
+  // No temporary file can be made; one is made and cannot replace the target.
+  const std::pair<std::string, std::string> cases[] = {{rig.dir.File("missing/x.trc"), "No such file or directory"},
+                                                       {rig.dir.File("folder.trc"), "Is a directory"}};
   for (const auto& [name, reason] : cases) {
     rig.prompts.shown.clear();
     EXPECT_FALSE(rig.Write(name)) << name;
     ASSERT_EQ(rig.prompts.shown.size(), 1u) << name;
-    EXPECT_TRUE(rig.prompts.shown[0].text.starts_with(name + "\r\ncould not be written: " + reason))
-        << rig.prompts.shown[0].text;
+    EXPECT_EQ(rig.prompts.shown[0].text, name + "\r\ncould not be written: " + reason);
     EXPECT_EQ(rig.prompts.shown[0].icon, Icon::Exclamation);
   }
   EXPECT_TRUE(fs::is_empty(rig.dir.File("folder.trc")));
-  EXPECT_EQ(rig.Entries(), (Texts{"file", "folder.trc", "in.trc"}));
+  EXPECT_EQ(rig.Entries(), (Texts{"folder.trc", "in.trc"}));
 }
 
 // The file-size limit makes a write fail half-way, as a full disk would (root ignores modes).
