@@ -68,17 +68,14 @@ TEST(TackList, LegsDueNorthKeepTheirCourseAndTackAngle) {
   EXPECT_EQ(Cells(list.rows[3], {1, 5, 6, 12}), "12:27:00|0|0|");
 }
 
-TEST(TackList, CopyAndSelectAll) {
-  const std::string heads = "Date and Time (UTC)\tEndTime\ttackTIME: \ttackDIST: \tTraveled: \tavHDG:    \t"
-                            "tackCOG:  \ttackSOG: \ttack Angle: \r\n";
+// Select All and the heads of both kinds are pinned by the tack list window's test.
+TEST(TackList, CopyTakesABlockSelectedEitherWayRound) {
   TrackBuilder b;
   b.At(0, 0, kNoon).Steps(4, 100, 100).Steps(4, -100, 100);
   TackList list = BuildTackList(*Process(b.store()).track);
-  SelectAll(list);
-  EXPECT_EQ(TackListCopyText(list), heads + "20080711 12:00:00\t12:04:00\t00:04:00\t.57\t.57\tN/A\t45\t8.5\t90\r\n"
-                                            "20080711 12:04:00\t12:08:00\t00:04:00\t.57\t.57\tN/A\t135\t8.5\t");
-  list.selection = {2, 7, 1, 6};  // either way round
-  EXPECT_EQ(TackListCopyText(list), heads + "45\t8.5\r\n135\t8.5");
+  list.selection = {2, 7, 1, 6};
+  const std::string text = TackListCopyText(list);
+  EXPECT_EQ(text.substr(text.find("\r\n") + 2), "45\t8.5\r\n135\t8.5");
 }
 
 

@@ -41,7 +41,8 @@ struct SendPointTest : ::testing::Test {
   FixedClock clock{Utc(2024, 6, 1, 12, 0, 0)};
 };
 
-// The recorded burst's sentences are pinned by the command line's nmea test.
+// The recorded burst's sentences, and the sentence time from the clock or the point, are pinned by
+// the command line's nmea cases.
 TEST_F(SendPointTest, TrtSendsRecordedValuesOneSentenceAtATime) {
   Send(true, true);
   EXPECT_EQ(output.writes.size(), 6u);
@@ -57,19 +58,6 @@ TEST_F(SendPointTest, TrcSendsSimulatedValuesAndNothingRecorded) {
             "$STVHW,,,045.0,M,000.00,N,,\r\n"
             "$WIMWV,-135.0,T,15.0,N,A\r\n");
   EXPECT_EQ(random.draws, 5);
-}
-
-TEST_F(SendPointTest, SentenceTimeIsTheUtcClockOrThePointsTime) {
-  settings.depth = settings.vhw = settings.wind = settings.sendHeading = settings.sendTrueWind = false;
-  settings.txtTimeOffset = "05:00:00";  // converts logger clock times on reading only
-  settings.timeOffsetSign = true;
-  // .trt tracks' sentence times are pinned by the command line's nmea test.
-  for (auto [source, timeAndDate] : {std::pair{NmeaTimeSource::Now, "120000 010624"},
-                                     {NmeaTimeSource::Track, "093050 120621"}}) {
-    settings.timeSource = source;
-    const std::string rmc = Send(false);
-    EXPECT_EQ(rmc.substr(7, 6) + " " + rmc.substr(51, 6), timeAndDate) << rmc;
-  }
 }
 
 TEST_F(SendPointTest, DrawsOneNumberPerVariedValueInOrder) {

@@ -48,20 +48,16 @@ TEST_F(SettingsValuesTest, FirstRunGivesDefaultsAndWritesOnlySimRate) {
   EXPECT_EQ(test::ReadFile(path), "[Settings]\nSimRate=60\n");
 }
 
+// Stored high and low, then whether fixed, the high and low in memory and the boxes' texts.
 TEST_F(SettingsValuesTest, PlotSpeedsFixedOnlyWhenBothAreSet) {
-  SettingsValues s = Load({{"PlotSpeedHigh", "9.0"}, {"PlotSpeedLow", "-1"}});
-  EXPECT_FALSE(s.PlotSpeedFixed);
-  EXPECT_EQ(s.PlotSpeedHigh, 9.0f);
-  EXPECT_EQ(s.txtPltSpdHigh + " " + s.txtPltSpdLow, "7.5 3.5");
-
-  s = Load({{"PlotSpeedHigh", "9.04"}, {"PlotSpeedLow", "4knots"}});
-  EXPECT_TRUE(s.PlotSpeedFixed);
-  EXPECT_EQ(s.PlotSpeedLow, 4.0f);
-  EXPECT_EQ(s.txtPltSpdHigh + " " + s.txtPltSpdLow, "9.0 4.0");
-
-  s = Load({{"PlotSpeedHigh", "1e999"}, {"PlotSpeedLow", "3"}});
-  EXPECT_FALSE(s.PlotSpeedFixed);
-  EXPECT_EQ(s.PlotSpeedHigh, -1.0f);
+  for (auto [high, low, fixed, values, texts] :
+       {std::tuple{"9.0", "-1", false, std::pair(9.0f, -1.0f), "7.5 3.5"},
+        {"9.04", "4knots", true, {9.04f, 4.0f}, "9.0 4.0"}, {"1e999", "3", false, {-1.0f, 3.0f}, "7.5 3.5"}}) {
+    const SettingsValues s = Load({{"PlotSpeedHigh", high}, {"PlotSpeedLow", low}});
+    EXPECT_EQ(s.PlotSpeedFixed, fixed) << high;
+    EXPECT_EQ(std::pair(s.PlotSpeedHigh, s.PlotSpeedLow), values) << high;
+    EXPECT_EQ(s.txtPltSpdHigh + " " + s.txtPltSpdLow, texts) << high;
+  }
 }
 
 TEST_F(SettingsValuesTest, RestoredChoicesAreWrittenBackOnlyWhenNotTheDesignState) {
