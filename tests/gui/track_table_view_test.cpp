@@ -13,7 +13,7 @@ class TrackTableViewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void KeysMoveAndExtendTheSelectionAndCopyIt() {
+  void KeysMoveAndCopyTheSelectionAndTheEditMenuFollowsTheClick() {
     WindowHarness h;
     h.ShowActive();
     h.Open(SamplePath("zigzag.trc"));
@@ -34,14 +34,9 @@ class TrackTableViewTest : public QObject {
     h.Key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Date and Time (UTC)\tLatitude\t"));
     QCOMPARE(QGuiApplication::clipboard()->text().count("\r\n"), 300);  // a head line, 300 rows, no line end after the last
-  }
 
-  void EditMenuFollowsWhereTheClickWas() {
-    WindowHarness h;
-    h.ShowActive();
-    h.Open(SamplePath("zigzag.trt"));
-    QMenu* menu = h.Grid()->PopupMenu();
-    // Where the right click was, then: insert enabled, delete enabled, resize shown.
+    // The edit menu follows where the right click was: insert enabled, delete enabled, resize shown.
+    QMenu* menu = grid->PopupMenu();
     auto menuIs = [&](bool insert, bool remove, bool resize) {
       const bool ok = menu->isVisible() && h.EditAction("mnuTRCInsertFileAfter")->isEnabled() == insert &&
                       h.EditAction("mnuTRCDeleteTP")->isEnabled() == remove &&
@@ -52,24 +47,24 @@ class TrackTableViewTest : public QObject {
     h.ClickRow(4);
     h.ClickRow(4, Qt::NoModifier, Qt::RightButton);
     QVERIFY(menuIs(false, true, false));
-    QCOMPARE(h.Grid()->CurrentRow(), 4);  // a right click leaves the selection alone
+    QCOMPARE(grid->CurrentRow(), 4);  // a right click leaves the selection alone
     h.Key(Qt::Key_End);
     h.ClickRow(299, Qt::NoModifier, Qt::RightButton);
     QVERIFY(menuIs(true, true, false));
     h.Key(Qt::Key_Up, Qt::ShiftModifier);
     h.ClickRow(299, Qt::NoModifier, Qt::RightButton);
     QVERIFY(menuIs(false, true, false));  // two rows selected
-    RightClickHead(h.Grid(), 2);
+    RightClickHead(grid, 2);
     QVERIFY(menuIs(false, false, true));
-    const int uiCOG = h.Grid()->columnWidth(7);
+    const int uiCOG = grid->columnWidth(6);
     h.EditAction("mnuTRCResizeCols")->trigger();
-    QVERIFY(h.Grid()->columnWidth(7) < uiCOG);
+    QVERIFY(grid->columnWidth(6) < uiCOG);
 
     // The plot's F1 shows in the table at once.
-    QSignalSpy marks(h.Grid()->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy marks(grid->model(), &QAbstractItemModel::dataChanged);
     h.session().ToggleTackFlag(3);
     QCOMPARE(marks.count(), 1);
-    QCOMPARE(h.Grid()->model()->index(4, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+    QCOMPARE(grid->model()->index(4, 4).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
   }
 };
 
