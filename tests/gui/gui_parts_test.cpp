@@ -29,7 +29,6 @@ class GuiPartsTest : public QObject {
       const QString file = got.error.empty() ? QString::fromStdString(got.file) : "refused";
       QCOMPARE(file + (got.repairHeading ? " | yes" : " | no"), c[1] + " | " + c[2]);
     }
-    QVERIFY(ParseGuiCommandLine({"--help"}).help);
   }
 
   void FilterListBecomesQtNameFilters() {

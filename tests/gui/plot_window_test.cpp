@@ -64,9 +64,6 @@ class PlotWindowTest : public QObject {
     QCOMPARE(p.Stored("PlotShowWind"), std::string("True"));
     QCoreApplication::processEvents();
     QVERIFY(p.window.Image() != windless);
-    QSignalSpy settings(&p.window, &PlotWindow::SettingsRequested);
-    p.Key(Qt::Key_F3);
-    QCOMPARE(settings.count(), 1);
 
     // A click picks the cursor, two right clicks a band to zoom to, the wheel zooms around the mouse.
     p.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, p.At(40));

@@ -113,7 +113,6 @@ class TrackSessionTest : public QObject {
     });
     QCOMPARE(f.Take(), (QStringList{"TackAngle", "chkPlotBlack"}));
     QCOMPARE(f.Stored("TackAngle") + " " + f.Stored("chkPlotBlack"), std::string("45 none"));
-    QCOMPARE(f.session.Settings().PlotSpeedHigh, 6.0f);
     QCOMPARE(f.Stored("PlotSpeedHigh"), std::string("none"));
   }
 
@@ -135,17 +134,15 @@ class TrackSessionTest : public QObject {
   }
 
   void SettingsThatCannotBeKeptAreToldOnce() {
-    {  // A settings "file" that is a folder: told at start, kept as it is.
-      QTemporaryDir dir;
-      const std::string path = dir.filePath("Wakeline.ini").toStdString();
-      QVERIFY(QDir().mkdir(QString::fromStdString(path)));
-      SettingsStore store(path);
-      ScriptedUiPrompts prompts;
-      prompts.ExpectMessage(path + "\r\ncould not be read: not a regular file\r\nthe default settings are used");
-      TrackSession session(store, prompts, {20000, 15000, false});
-    }
-    // A folder that goes away while the program runs: one message, and again after a good write.
     Fixture f;
+    // A settings "file" that is a folder: told at start.
+    const std::string unreadable = f.dir.filePath("folder.ini").toStdString();
+    QVERIFY(QDir().mkdir(QString::fromStdString(unreadable)));
+    SettingsStore store(unreadable);
+    f.prompts.ExpectMessage(unreadable + "\r\ncould not be read: not a regular file\r\nthe default settings are used");
+    TrackSession atStart(store, f.prompts, {20000, 15000, false});
+
+    // A folder that goes away while the program runs: one message, and again after a good write.
     const QString folder = f.dir.path();
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
@@ -173,14 +170,12 @@ class TrackSessionTest : public QObject {
     });
     QCOMPARE(changed.count(), 2);
     QVERIFY(!link.Output().IsOpen());  // not yet enabled
-    QVERIFY(!link.LineSpeed());
     f.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = true; });
     QVERIFY(link.Output().IsOpen());
     QCOMPARE(link.Name(), "tcp://0.0.0.0:" + std::to_string(port));
     // What the server sends its clients is network_output_test's.
     f.session.ChangeSetting(SettingKey::NMEAOutput, [](SettingsValues& v) { v.nmeaOutput = NmeaOutputKind::Udp; });
     QCOMPARE(changed.count(), 3);
-    QCOMPARE(link.Name(), std::string("udp://127.0.0.1:10110"));
   }
 
   void TicksMoveTheCursorAndTheShownPlotAndF2StartsAndStops() {

@@ -82,7 +82,6 @@ class WindowHarness {
   }
   TrackTableView* Grid() { return Find<TrackTableView>("MSFGTrack"); }
   QAction* EditAction(const char* name) { return Grid()->PopupMenu()->findChild<QAction*>(name); }
-  bool Changed() { return session().Store().DataChanged; }
   std::string Stored(const char* section, const char* key) { return SettingsStore(path_).Get(section, key, "none"); }
 
   void Click(const char* widget) { QTest::mouseClick(Find<QWidget>(widget), Qt::LeftButton); }
