@@ -34,11 +34,7 @@ struct DialogFixture : SessionFixture {
     if (!QTest::qWaitForWindowActive(&dialog)) qFatal("dialog not active");
   }
   template <class T = QWidget>
-  T* Find(const char* name) {
-    T* w = dialog.findChild<T*>(name);
-    if (!w) qFatal("no widget %s", name);
-    return w;
-  }
+  T* Find(const char* name) { return Child<T>(&dialog, name); }
   QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
   void Type(const char* name, const QString& text) { test::Type(Find<QLineEdit>(name), text); }
   // On the box or button at the left, not on the empty end of a wide caption.
