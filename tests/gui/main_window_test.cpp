@@ -26,7 +26,7 @@ QString ModalWindowOf(WindowHarness& h, const char* button) {
       // Letters of one width keep the comments' columns aligned, whatever face the machine gives.
       const QFontMetrics shown(box->font());
       const bool fixedPitch = shown.horizontalAdvance("iiii") == shown.horizontalAdvance("WWWW");
-      name += "|" + box->toPlainText().left(20) + (box->isReadOnly() && fixedPitch ? "" : " (editable or proportional)");
+      name += "|" + box->toPlainText().left(20) + (box->isReadOnly() && fixedPitch ? "" : " (editable, proportional)");
     }
     w->close();
   });
