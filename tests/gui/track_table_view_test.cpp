@@ -33,7 +33,7 @@ class TrackTableViewTest : public QObject {
     QCOMPARE(grid->SelectionEndRow(), 299);
     h.Key(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith("Date and Time (UTC)\tLatitude\t"));
-    QCOMPARE(QGuiApplication::clipboard()->text().count("\r\n"), 300);  // heads and 300 rows, no line end after the last
+    QCOMPARE(QGuiApplication::clipboard()->text().count("\r\n"), 300);  // heads and 300 rows
 
     // The edit menu follows where the right click was: insert enabled, delete enabled, resize shown.
     QMenu* menu = grid->PopupMenu();
