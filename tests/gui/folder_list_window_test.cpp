@@ -50,8 +50,9 @@ class FolderListWindowTest : public QObject {
     QCOMPARE(f.Rows(), QString("a.TRC 300, B.trc 40, c.trt 300, d.trt 1"));
     QCOMPARE(f.label->text(), QString::fromStdString(f.Folder()) + "\n4 files, total distance 45.83888");
     QCOMPARE(painted.texts.mid(painted.texts.indexOf("25%"), 4), (QStringList{"25%", "50%", "75%", "100%"}));
+    f.Click("optTRT");
+    QCOMPARE(f.Rows(), QString("c.trt 300, d.trt 1"));
     f.Click("optTRC");
-    QCOMPARE(f.Rows(), QString("a.TRC 300, B.trc 40"));
     QVERIFY(f.label->text().endsWith("\n2 files, total distance 41.21061"));
 
     const QString head = "Selected files of type .trc in:\r\n" + f.dir.path() + "\r\n\r\n";

@@ -47,8 +47,9 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The buttons it enables are clicked in ButtonsReachTheirCommandsAndWindows.
-  void OpenShowsTheFileAndItsProgressChecksTheTackAngleAndRemembersTheDialog() {
+  // Also the tack angle box over the opened track; the buttons Open enables are clicked in
+  // ButtonsReachTheirCommandsAndWindows.
+  void OpenShowsTheFileAndRemembersTheDialog() {
     WindowHarness h;
     h.ShowActive();
     auto* progress = h.Find<QLabel>("lblProgress");
