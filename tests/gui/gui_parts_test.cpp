@@ -1,13 +1,10 @@
 // The desktop program's smaller parts: command line, file dialog filters, undo history, window
-// placement, comments window, the number entry of the settings boxes.
+// placement, the number entry of the settings boxes.
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "app/gui/command_line.h"
-#include "mainwin/comments_window.h"
 #include "session/track_history.h"
 #include "widgets/numeric_input_box.h"
 #include "widgets/qt_file_dialog.h"
@@ -32,7 +29,6 @@ class GuiPartsTest : public QObject {
       const QString file = got.error.empty() ? QString::fromStdString(got.file) : "refused";
       QCOMPARE(file + (got.repairHeading ? " | yes" : " | no"), c[1] + " | " + c[2]);
     }
-    QVERIFY(ParseGuiCommandLine({"--help"}).help);
   }
 
   void FilterListBecomesQtNameFilters() {
@@ -68,17 +64,6 @@ class GuiPartsTest : public QObject {
       for (const QString& name : c[1].split(' ', Qt::SkipEmptyParts)) now << screens[name];
       QCOMPARE(PlaceOnScreens(rect(c[0]), now, QSize(790, 467)), rect(c[2]));
     }
-  }
-
-  void CommentsShowReadOnlyInAFixedPitchFont() {
-    CommentsWindow window("Wakeline  V1.1.129", "---- /* race 3\r\n0004 /* wind 12 kn", nullptr);
-    auto* box = window.findChild<QPlainTextEdit*>("txtBox");
-    const QString text("---- /* race 3\n0004 /* wind 12 kn");
-    // Whatever face the machine gives, its letters take the same room, so columns stay aligned.
-    const QFontMetrics shown(box->font());
-    QCOMPARE(shown.horizontalAdvance("iiii"), shown.horizontalAdvance("WWWW"));
-    QVERIFY(box->isReadOnly());
-    QCOMPARE(box->toPlainText(), text);
   }
 
   void NumberBoxUndoesWhatIsNoNumberAndPutsTheCaretBack() {

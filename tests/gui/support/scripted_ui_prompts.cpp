@@ -25,32 +25,32 @@ std::optional<ScriptedUiPrompts::Step> ScriptedUiPrompts::Next(const Asked& a) {
   return step;
 }
 
-void ScriptedUiPrompts::ShowMessage(const std::string& text, Icon icon) { Next({Kind::Message, text, icon}); }
+void ScriptedUiPrompts::ShowMessage(const std::string& text, Icon) { Next({Kind::Message, text}); }
 
-bool ScriptedUiPrompts::AskYesNo(const std::string& text, Icon icon, bool defaultNo) {
-  const std::optional<Step> step = Next({Kind::Question, text, icon, defaultNo});
+bool ScriptedUiPrompts::AskYesNo(const std::string& text, Icon, bool defaultNo) {
+  const std::optional<Step> step = Next({Kind::Question, text, defaultNo});
   return step && step->yes;
 }
 
-bool ScriptedUiPrompts::AskToStop(const std::string& text, Icon icon) {
-  const std::optional<Step> step = Next({Kind::Question, text, icon, false, true});
+bool ScriptedUiPrompts::AskToStop(const std::string& text, Icon) {
+  const std::optional<Step> step = Next({Kind::Question, text});
   return step && step->yes;
 }
 
 std::optional<std::string> ScriptedUiPrompts::AskWholeNumber(const std::string& text, int32_t initial) {
-  const std::optional<Step> step = Next({Kind::Number, text, Icon::None, false, false, {}, std::to_string(initial)});
+  const std::optional<Step> step = Next({Kind::Number, text, false, {}, std::to_string(initial)});
   return step ? step->choice : std::nullopt;
 }
 
 std::optional<FileDialogChoice> ScriptedUiPrompts::ChooseFile(const FileDialogRequest& request) {
-  const std::optional<Step> step = Next({Kind::File, request.title, Icon::None, false, false, request});
+  const std::optional<Step> step = Next({Kind::File, request.title, false, request});
   if (!step || !step->choice) return std::nullopt;
   return FileDialogChoice{*step->choice, step->filterIndex > 0 ? step->filterIndex : request.filterIndex};
 }
 
 std::optional<std::string> ScriptedUiPrompts::ChooseFolder(const std::string& title,
                                                            const std::string& initialFolder) {
-  const std::optional<Step> step = Next({Kind::Folder, title, Icon::None, false, false, {}, initialFolder});
+  const std::optional<Step> step = Next({Kind::Folder, title, false, {}, initialFolder});
   return step ? step->choice : std::nullopt;
 }
 

@@ -17,8 +17,7 @@ class ScriptedUiPrompts : public UiPrompts {
   struct Asked {
     Kind kind;
     std::string text;  // the message or question, or the dialog's title
-    Icon icon = Icon::None;
-    bool defaultNo = false, escapeYes = false;
+    bool defaultNo = false;
     FileDialogRequest file;
     std::string initial;  // the folder the chooser starts in, the number the box starts with
   };

@@ -27,6 +27,14 @@ std::string SamplePath(const std::string& name);
 // empty lines and lines that start with "#" are notes.
 QList<QStringList> Cases(const char* name);
 
+// The named child; the test stops when there is none.
+template <class T = QWidget>
+T* Child(const QObject* parent, const char* name) {
+  T* w = parent->findChild<T*>(name);
+  if (!w) qFatal("no widget %s", name);
+  return w;
+}
+
 // Right-clicks the grid's cells (or its heads) and triggers an item of the menu that opens; true
 // when the menu opened and left the selection as it was.
 bool TriggerGridMenu(ReadOnlyGrid* grid, const char* action, bool onHeads = false);
@@ -75,14 +83,9 @@ class WindowHarness {
   void ShowActive();
 
   template <class T>
-  T* Find(const char* name) {
-    T* w = window().findChild<T*>(name);
-    if (!w) qFatal("no widget %s", name);
-    return w;
-  }
+  T* Find(const char* name) { return Child<T>(&window(), name); }
   TrackTableView* Grid() { return Find<TrackTableView>("MSFGTrack"); }
   QAction* EditAction(const char* name) { return Grid()->PopupMenu()->findChild<QAction*>(name); }
-  bool Changed() { return session().Store().DataChanged; }
   std::string Stored(const char* section, const char* key) { return SettingsStore(path_).Get(section, key, "none"); }
 
   void Click(const char* widget) { QTest::mouseClick(Find<QWidget>(widget), Qt::LeftButton); }
