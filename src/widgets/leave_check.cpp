@@ -12,12 +12,15 @@ namespace {
 // The box a refusal is taking the focus back to: the control the focus passed through on its way
 // is never entered in the user's eyes, so leaving it checks nothing.
 const QLineEdit* refusedBox = nullptr;
+// A check's message box takes the focus from whichever box holds it: that is no leaving either.
+bool checking = false;
 
 }  // namespace
 
 LeaveCheck::LeaveCheck(QLineEdit* box, std::function<bool()> check)
     : QObject(box), box_(box), check_(std::move(check)) {
   box->installEventFilter(this);
+  connect(box, &QLineEdit::textEdited, this, [this] { edited_ = true; });
 }
 
 LeaveCheck::~LeaveCheck() {
@@ -32,11 +35,18 @@ bool LeaveCheck::eventFilter(QObject* watched, QEvent* event) {
       return watched != box_;
     return false;
   }
-  if (watched != box_ || event->type() != QEvent::FocusOut || refusedBox) return false;
+  if (watched != box_ || event->type() != QEvent::FocusOut || refusedBox || checking) return false;
   const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
-    return false;
-  if (!check_()) KeepFocus();
+  if (reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason) return false;
+  if (reason == Qt::ActiveWindowFocusReason && !edited_) return false;
+  checking = true;
+  const bool passed = check_();
+  checking = false;
+  if (passed) {
+    edited_ = false;
+  } else {
+    KeepFocus();
+  }
   return false;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A text box checked when the focus moves from it to another control: a refused text keeps the
 // focus in the box, and the click that would have moved it elsewhere is dropped. Another window
-// taking over (a message box, another program) is no move away from the box.
+// taking over (a message box, another program, the dialog hidden) checks only a text typed since
+// the last check: the rest of the program reads the checked value, so a typed one must not wait.
 #include <QObject>
 #include <functional>
 
@@ -25,6 +26,7 @@ class LeaveCheck : public QObject {
 
   QLineEdit* box_;
   std::function<bool()> check_;
+  bool edited_ = false;
 };
 
 }  // namespace wl

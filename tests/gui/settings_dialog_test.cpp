@@ -114,6 +114,31 @@ class SettingsDialogTest : public QObject {
     QVERIFY(dialog->isVisible());
   }
 
+  // The rest of the program reads the checked values: a text typed and not yet checked must not
+  // wait for a click inside the dialog.
+  void ATypedTextIsCheckedWhenTheDialogIsLeft() {
+    DialogFixture d;
+    auto showAgain = [&d] {
+      d.dialog.show();
+      QApplication::setActiveWindow(&d.dialog);
+      QVERIFY(QTest::qWaitForWindowActive(&d.dialog));
+    };
+    test::Type(d.Find<QLineEdit>("TxtSimRate"), "120", false);
+    d.dialog.close();
+    QCOMPARE(d.session.Settings().simRate + " " + d.Stored("SimRate"), std::string("120 120"));
+
+    showAgain();
+    d.Find("txtPltSpdHigh")->setFocus();
+    d.dialog.close();  // only passed through: the derived speed scale stays free
+    QCOMPARE(d.Stored("PlotSpeedHigh"), std::string("none"));
+
+    showAgain();
+    d.prompts.ExpectMessage("The High spead for plot colors must be a value betwen the Low speed and 99");
+    test::Type(d.Find<QLineEdit>("txtPltSpdHigh"), "150", false);
+    d.dialog.close();
+    QCOMPARE(d.Stored("PlotSpeedHigh"), std::string("none"));
+  }
+
   void FollowsTheSessionAndTheTrackKindAndKeepsTheNmeaChoices() {
     DialogFixture d("zigzag.trc");
     QVERIFY(!d.Find("txtTimeOffset")->isEnabled());  // no logger clock in a .trc track
