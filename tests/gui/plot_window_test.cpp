@@ -1,5 +1,6 @@
 // The plot window over the session: keys and mouse reach the plot and the session, the session's
 // changes reach the picture, and the picture is saved as shown.
+#include <QDialog>
 #include <QtTest>
 
 #include "plot/plot_view.h"
@@ -76,11 +77,25 @@ class PlotWindowTest : public QObject {
     p.Key(Qt::Key_Escape);
     QVERIFY(!p.Zoomed());
 
+    QCoreApplication::processEvents();  // the redraws still to come from F4
     const QPoint at = p.At(50);
     QWheelEvent wheel(at, p.window.mapToGlobal(at), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&p.window, &wheel);
     QVERIFY(p.Zoomed());
     QVERIFY((p.At(50) - at).manhattanLength() <= 2);  // zoomed around the mouse
+    // Back from a message box or another program the zoom stays; from another window of ours it goes.
+    QDialog box;
+    box.setModal(true);
+    QWidget other;
+    for (QWidget* front : {static_cast<QWidget*>(&box), static_cast<QWidget*>(nullptr), &other}) {
+      if (front) front->show();
+      QApplication::setActiveWindow(front);
+      QApplication::setActiveWindow(&p.window);
+      QCoreApplication::processEvents();
+      QCOMPARE(p.Zoomed(), front != &other);
+      if (front) front->hide();
+    }
+    QApplication::setActiveWindow(&p.window);
     p.Mouse(QEvent::MouseButtonPress, Qt::RightButton, at, Qt::ShiftModifier);
     QVERIFY(p.window.ContextMenu()->isVisible());
     p.window.ContextMenu()->hide();

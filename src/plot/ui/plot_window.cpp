@@ -1,6 +1,7 @@
 #include "plot/ui/plot_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMenu>
@@ -142,7 +143,14 @@ void PlotWindow::showEvent(QShowEvent* event) {
 
 void PlotWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) ActivateSoon();
+  if (event->type() != QEvent::ActivationChange) return;
+  if (!isActiveWindow()) {
+    const QWidget* front = QApplication::activeWindow();
+    activationOwed_ = front && front != this && !front->isModal();
+  } else if (activationOwed_) {
+    activationOwed_ = false;
+    ActivateSoon();
+  }
 }
 
 // Showing the window and its coming to the front arrive one after the other: one activation.

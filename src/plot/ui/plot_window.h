@@ -91,6 +91,9 @@ class PlotWindow : public QWidget, private PlotActions {
   double surfacePixelRatio_ = 0;
   bool redrawPending_ = false, activationPending_ = false;
   bool togglingTack_ = false;  // our own F1: the view redraws it
+  // Coming to the front activates the plot (and unzooms it) only when another of this program's
+  // windows had the front: a message box, a file dialog or another program leaves it as it was.
+  bool activationOwed_ = false;
 };
 
 }  // namespace wl
