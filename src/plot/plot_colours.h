@@ -21,5 +21,7 @@ inline constexpr Rgb kWaitColour{255, 0, 0};
 inline constexpr Rgb kTackColour{0, 255, 0};
 inline constexpr Rgb kMarkerColour{0, 255, 255};  // the cursor marker and the simulator's circles
 inline constexpr Rgb kAfterScalingColour{255, 0, 0};
+// XOR-drawn: white inverts either background, where the background colour would leave black unchanged.
+inline constexpr Rgb kRubberBandColour{255, 255, 255};
 
 }  // namespace wl

@@ -94,7 +94,7 @@ void PlotView::Escape() {
   if (st_.ZoomDragging) {
     const ZoomRect& z = st_.ZoomBox;
     surface_.SetRasterMode(RasterMode::XorPen);
-    surface_.Rect(z.X1, z.Y1, z.X2, z.Y2, st_.colours.ColBack);
+    surface_.Rect(z.X1, z.Y1, z.X2, z.Y2, kRubberBandColour);
     surface_.SetRasterMode(RasterMode::CopyPen);
     st_.ZoomDragging = false;
   } else if (st_.Zoomed) {

@@ -23,7 +23,7 @@ void PlotView::MouseDown(int32_t button, bool /*shift*/, double x, double y) {
     }
     st_.ZoomBox = {st_.MouseX, st_.MouseY, st_.MouseX, st_.MouseY};
     surface_.SetRasterMode(RasterMode::XorPen);
-    surface_.Rect(st_.MouseX, st_.MouseY, st_.MouseX, st_.MouseY, st_.colours.ColBack);
+    surface_.Rect(st_.MouseX, st_.MouseY, st_.MouseX, st_.MouseY, kRubberBandColour);
     surface_.SetRasterMode(RasterMode::CopyPen);
   }
 }
@@ -60,7 +60,7 @@ void PlotView::MouseMove(int32_t /*button*/, bool /*shift*/, double x, double y)
   if (!st_.ZoomDragging) return;
   ZoomRect& z = st_.ZoomBox;
   surface_.SetRasterMode(RasterMode::XorPen);
-  surface_.SetForeColour(st_.colours.ColBack);
+  surface_.SetForeColour(kRubberBandColour);
   surface_.Rect(z.X1, z.Y1, z.X2, z.Y2);
   z.X2 = st_.MouseX;
   z.Y2 = st_.MouseY;

@@ -82,6 +82,23 @@ TEST(ImageSurface, ZoomedFarInTheMileCircleIsHugeAndStillDrawn) {
   EXPECT_TRUE(seen);
 }
 
+TEST(ImageSurface, TheRubberBandShowsOnBlackAndEscLeavesNoTrace) {
+  auto t = test::WaitAndTackTrack();
+  ImageSurface surface(11850, 7000, kPixels);
+  PlotImage plot(surface, *t);
+  const QImage before = surface.Image().copy();
+  const PosRec p = t->ProcRecs[2].Pos, q = t->ProcRecs[6].Pos;
+  plot.view.MouseMove(0, false, p.Lon, p.Lat);
+  plot.view.MouseDown(kRightButton, false, p.Lon, p.Lat);
+  plot.view.MouseMove(0, false, q.Lon, q.Lat);
+  int changed = 0;
+  for (int y = 0; y < kPixels.height(); ++y)
+    for (int x = 0; x < kPixels.width(); ++x) changed += surface.Image().pixel(x, y) != before.pixel(x, y);
+  EXPECT_GT(changed, 40);
+  plot.view.KeyDown(kKeyEscape, false);
+  EXPECT_EQ(surface.Image(), before);
+}
+
 // The window repaints only what a step changed, and a step leaves no trace of the marks before it.
 TEST(ImageDamage, AStepDamagesItsMarksOnlyAndTakesTheSimulatorsCircle) {
   auto t = test::PlotTrack(false, 200);  // long enough for a small one-mile circle
