@@ -1,6 +1,7 @@
 #include "session/get_file_name.h"
 
 #include "settings/locale_number.h"
+#include "track/track_reader.h"
 
 namespace wl {
 
@@ -8,10 +9,14 @@ namespace {
 
 constexpr int kTrcFilter = 1, kTrtFilter = 2;
 
+// Only a track extension counts: "race.06.12" saved as it stands could never be opened again.
+bool HasTrackExtension(const std::string& name) {
+  const std::string ext = LowerTail(name, 4);
+  return ext == ".trc" || ext == ".trt";
+}
+
 std::string WithTrackExtension(std::string name, int filterIndex, const TrackStore& track) {
-  const size_t folderEnd = name.find_last_of("/\\");
-  const size_t dot = name.find_last_of('.');
-  if (dot != std::string::npos && (folderEnd == std::string::npos || dot > folderEnd)) return name;
+  if (HasTrackExtension(name)) return name;
   if (filterIndex == kTrcFilter || (filterIndex != kTrtFilter && track.IsTRC)) return name + ".trc";
   if (filterIndex == kTrtFilter || track.IsTRT) return name + ".trt";
   return name;

@@ -107,7 +107,7 @@ class MainWindowTest : public QObject {
     WindowHarness h;
     h.ShowActive();
     QTemporaryDir dir;
-    const std::string race = CopyOf(dir, "zigzag.trt"), named = dir.filePath("named").toStdString();
+    const std::string race = CopyOf(dir, "zigzag.trt"), named = dir.filePath("race.06").toStdString();
     // A drop opens without a dialog, so nothing is remembered: the save dialog starts from the track.
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(race))});
@@ -117,7 +117,7 @@ class MainWindowTest : public QObject {
     QApplication::sendEvent(&h.window(), &drop);
     QCoreApplication::processEvents();
     const std::string noComments = "writing track file does not write comment lines (yet)!";
-    h.prompts.ExpectFile("Save file", named);  // no extension: the track's kind
+    h.prompts.ExpectFile("Save file", named);  // no track extension: the track's kind
     h.prompts.ExpectMessage(noComments);
     QTest::keyClick(&h.window(), Qt::Key_S, Qt::ControlModifier);
     const FileDialogRequest& start = h.prompts.asked[h.prompts.asked.size() - 2].file;
