@@ -194,8 +194,7 @@ void MainWindow::RestoreGeometry() {
   for (const QScreen* screen : QGuiApplication::screens()) screens << screen->availableGeometry();
   const QRect stored(TwipsToPx(g.left, this), TwipsToPx(g.top, this), TwipsToPx(g.width, this),
                      TwipsToPx(g.height, this));
-  const QRect placed =
-      PlaceOnScreens(stored, screens, QSize(TwipsToPx(kDefaultWidth, this), TwipsToPx(kDefaultHeight, this)));
+  const QRect placed = PlaceOnScreens(stored, screens);
   move(placed.topLeft());
   resize(placed.size());
 }

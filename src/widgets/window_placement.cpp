@@ -16,16 +16,16 @@ bool OnScreen(const QRect& stored, const QRect& screen) {
 
 }  // namespace
 
-QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens, const QSize& defaultSize) {
+QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens) {
   for (const QRect& screen : screens) {
     const QRect cut(stored.topLeft(), stored.size().boundedTo(screen.size()));
     if (OnScreen(cut, screen)) return cut;
   }
   if (screens.isEmpty()) return stored;
   const QRect& primary = screens.front();
-  return {primary.topLeft() + QPoint((primary.width() - defaultSize.width()) / 2,
-                                     (primary.height() - defaultSize.height()) / 2),
-          stored.size().boundedTo(primary.size())};
+  const QSize size = stored.size().boundedTo(primary.size());
+  return {primary.topLeft() + QPoint((primary.width() - size.width()) / 2, (primary.height() - size.height()) / 2),
+          size};
 }
 
 }  // namespace wl

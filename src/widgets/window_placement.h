@@ -3,13 +3,12 @@
 // since, and stored measures can be anything.
 #include <QList>
 #include <QRect>
-#include <QSize>
 
 namespace wl {
 
 // The stored place, its size cut to the screen it lies on. A place on no screen (its top edge not
-// within one, or less than a grip of it across one) gives way to the place that centres a window
-// of the default size on the first screen, the primary one; the size is then cut to that screen.
-QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens, const QSize& defaultSize);
+// within one, or less than a grip of it across one) gives way to the centre of the first screen,
+// the primary one, with the size cut to that screen.
+QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens);
 
 }  // namespace wl

@@ -62,7 +62,7 @@ class GuiPartsTest : public QObject {
     for (const QStringList& c : test::Cases("window_places.txt")) {
       QList<QRect> now;
       for (const QString& name : c[1].split(' ', Qt::SkipEmptyParts)) now << screens[name];
-      QCOMPARE(PlaceOnScreens(rect(c[0]), now, QSize(790, 467)), rect(c[2]));
+      QCOMPARE(PlaceOnScreens(rect(c[0]), now), rect(c[2]));
     }
   }
 
