@@ -1,7 +1,10 @@
 #include "platform/tcp_output.h"
 
+#include <sys/resource.h>
+
 #include <QDeadlineTimer>
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/host_address.h"
 
@@ -10,6 +13,22 @@ namespace {
 
 // Clients only listen: what they send is not kept beyond this.
 constexpr qint64 kReadBufferBytes = 4096;
+
+// Descriptors kept free: one to accept a client only to close it, the others for the program's own
+// files. With none left the listening socket stays readable and the server would spin on it.
+constexpr size_t kSpareDescriptors = 8;
+
+size_t RoomForClients() {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return TcpServerOutput::kMaxClients;
+  std::error_code error;
+  size_t listed = 0;  // the listing's own descriptor among them
+  for (std::filesystem::directory_iterator it("/proc/self/fd", error), end; !error && it != end; it.increment(error))
+    ++listed;
+  if (error || listed == 0) return TcpServerOutput::kMaxClients;
+  const size_t used = listed - 1 + kSpareDescriptors;
+  return limit.rlim_cur > used ? static_cast<size_t>(limit.rlim_cur - used) : 0;
+}
 
 std::string Peer(const QTcpSocket& c) {
   return c.peerAddress().toString().toStdString() + ":" + std::to_string(c.peerPort());
@@ -36,7 +55,10 @@ bool TcpServerOutput::IsOpen() const { return server_.isListening(); }
 bool TcpServerOutput::Open(std::string& error) {
   QHostAddress address;
   std::string reason;
-  if (ResolveHost(host_, address, reason) && server_.listen(address, port_)) return true;
+  if (ResolveHost(host_, address, reason) && server_.listen(address, port_)) {
+    maxClients_ = std::min(kMaxClients, RoomForClients());
+    return true;
+  }
   if (reason.empty()) reason = server_.errorString().toStdString();
   error = "Cannot listen on tcp://" + host_ + ":" + std::to_string(port_) + ": " + reason;
   return false;
@@ -68,10 +90,10 @@ void TcpServerOutput::AcceptPending() {
   while (QTcpSocket* pending = server_.nextPendingConnection()) {
     std::unique_ptr<QTcpSocket> client(pending);
     client->setParent(nullptr);  // owned here, not by the server
-    if (clients_.size() >= kMaxClients) {
+    if (clients_.size() >= maxClients_) {
       client->abort();
       if (!refusalNoticed_)
-        Notice(Name() + ": " + std::to_string(kMaxClients) + " clients are served, further ones are refused");
+        Notice(Name() + ": " + std::to_string(maxClients_) + " clients are served, further ones are refused");
       refusalNoticed_ = true;
       continue;
     }

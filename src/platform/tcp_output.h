@@ -13,7 +13,8 @@ namespace wl {
 
 class TcpServerOutput : public NmeaOutput {
  public:
-  // Clients beyond this many are closed at once; the server goes on accepting.
+  // Clients beyond this many, or beyond what the process's file descriptors leave room for, are
+  // closed at once; the server goes on accepting.
   static constexpr size_t kMaxClients = 64;
   // A client that leaves more than this many bytes untaken is dropped.
   static constexpr qint64 kMaxBacklog = qint64{1} << 20;
@@ -48,6 +49,7 @@ class TcpServerOutput : public NmeaOutput {
   QTcpServer server_;
   std::vector<std::unique_ptr<QTcpSocket>> clients_;
   bool refusalNoticed_ = false;
+  size_t maxClients_ = kMaxClients;
 };
 
 }  // namespace wl

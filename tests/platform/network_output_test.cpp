@@ -2,6 +2,8 @@
 #include <errno.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -27,10 +29,14 @@ bool PumpUntil(F done) {
 }
 
 // A plain loopback client that reads only when asked; a small receive buffer makes it fill fast.
-int Connect(uint16_t port) {
+int Socket() {
   const int fd = socket(AF_INET, SOCK_STREAM, 0);
   const int small = 4096;
   setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+  return fd;
+}
+
+int ConnectTo(int fd, uint16_t port) {
   sockaddr_in a{};
   a.sin_family = AF_INET;
   a.sin_port = htons(port);
@@ -38,6 +44,8 @@ int Connect(uint16_t port) {
   EXPECT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
   return fd;
 }
+
+int Connect(uint16_t port) { return ConnectTo(Socket(), port); }
 
 // Whether the server has closed the connection; what it sent before is read and dropped.
 bool Closed(int fd) {
@@ -52,6 +60,33 @@ bool Closed(int fd) {
 void Take(int fd, std::string& got) {
   char buf[4096];
   for (ssize_t n; (n = recv(fd, buf, sizeof buf, MSG_DONTWAIT)) > 0;) got.append(buf, static_cast<size_t>(n));
+}
+
+// Under a low descriptor limit the server refuses clients before the limit leaves it none to
+// accept with (it would spin on its listening socket), and serves new ones once others leave.
+TEST(TcpServerOutput, LeavesDescriptorsToSpareUnderALowLimit) {
+  std::vector<int> fds(5);
+  for (int& fd : fds) fd = Socket();  // the clients' own descriptors count against the same limit
+  struct Limit {
+    rlimit was{};
+    ~Limit() { setrlimit(RLIMIT_NOFILE, &was); }  // also after a failed assertion
+  } limit;
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &limit.was), 0);
+  int open = 0;
+  for (int fd = 0; fd < 1024; ++fd) open += fcntl(fd, F_GETFD) != -1;
+  rlimit low = limit.was;
+  low.rlim_cur = static_cast<rlim_t>(open + 1 + 8 + 3);  // the listening socket, the spare ones, three clients
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+  TcpServerOutput server("127.0.0.1", 0);
+  std::string error;
+  ASSERT_TRUE(server.Open(error)) << error;
+  for (int fd : fds) ConnectTo(fd, server.Port());
+  ASSERT_TRUE(PumpUntil([&] { return Closed(fds[3]) && Closed(fds[4]); }));
+  EXPECT_EQ(server.Clients(), 3u);
+  close(fds[0]);
+  fds[0] = Connect(server.Port());
+  EXPECT_TRUE(PumpUntil([&] { return server.Clients() == 3u && !Closed(fds[0]); }));
+  for (int fd : fds) close(fd);
 }
 
 // Every client gets the stream and one leaving stops nothing; at most 64 are served; one that takes
