@@ -19,7 +19,10 @@ bool OnScreen(const QRect& stored, const QRect& screen) {
 QRect PlaceOnScreens(const QRect& stored, const QList<QRect>& screens) {
   for (const QRect& screen : screens) {
     const QRect cut(stored.topLeft(), stored.size().boundedTo(screen.size()));
-    if (OnScreen(cut, screen)) return cut;
+    if (!OnScreen(cut, screen)) continue;
+    // A measure cut to the screen's starts where the screen does, so that none of it is outside.
+    return {stored.width() > screen.width() ? screen.left() : cut.left(),
+            stored.height() > screen.height() ? screen.top() : cut.top(), cut.width(), cut.height()};
   }
   if (screens.isEmpty()) return stored;
   const QRect& primary = screens.front();
