@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <algorithm>
+#include <vector>
 
 #include "widgets/grid_style.h"
 #include "widgets/twips.h"
@@ -15,8 +16,8 @@ namespace wl {
 namespace {
 
 constexpr int kRowHeightTwips = 240;
-// Enough rows to meet the widest texts of a column of numbers without measuring 20001 of them.
-constexpr int kSampledRows = 32;
+// Texts of the greatest length measured per column: digits are alike in width, letters are not.
+constexpr size_t kMeasuredTexts = 16;
 
 }  // namespace
 
@@ -62,12 +63,22 @@ int ReadOnlyGrid::TextWidth(int col) const {
   const int margins = 2 * textMargin + (showGrid() ? 1 : 0);
   const QFontMetrics metrics(font());
   int width = horizontalHeader()->sectionSizeHint(col);
-  auto measure = [&](int row) {
-    width = std::max(width, metrics.horizontalAdvance(model()->index(row, col).data().toString()) + margins);
-  };
+  auto measure = [&](const QString& text) { width = std::max(width, metrics.horizontalAdvance(text) + margins); };
+  // Every row's text is read, the longest ones measured: a single GPS jump makes a cell wider than
+  // all the others, and measuring 20001 texts would cost ten times as much.
   const int rows = model()->rowCount();
-  for (int row = 0; row < rows; row += std::max(1, rows / kSampledRows)) measure(row);
-  if (rows > 0) measure(rows - 1);
+  std::vector<QString> longest;
+  qsizetype longestLength = -1;
+  for (int row = 0; row < rows; ++row) {
+    QString text = model()->index(row, col).data().toString();
+    if (text.size() < longestLength) continue;
+    if (text.size() > longestLength) {
+      longest.clear();
+      longestLength = text.size();
+    }
+    if (longest.size() < kMeasuredTexts) longest.push_back(std::move(text));
+  }
+  for (const QString& text : longest) measure(text);
   return width;
 }
 

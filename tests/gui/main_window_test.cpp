@@ -231,14 +231,22 @@ class MainWindowTest : public QObject {
   // At the smallest size every caption shows whole, and so do the heads and a five-digit point number.
   void NothingIsCutOff() {
     QTemporaryDir dir;
+    // A point every 2 s, and one GPS jump of a tenth of a degree, where the speeds are widest.
+    QByteArray records(10001 * 30, '\0');
+    for (int i = 0; i < 10001; ++i) {
+      const double day = 45000 + i * 2 / 86400.0;
+      memcpy(records.data() + i * 30 + 20, &day, sizeof day);
+    }
+    const int32_t jump = 6000;
+    memcpy(records.data() + 5000 * 30, &jump, sizeof jump);
     QFile points(dir.filePath("long.trc"));
-    QVERIFY(points.open(QIODevice::WriteOnly) && points.write(QByteArray(10001 * 30, '\0')) == 10001 * 30);
+    QVERIFY(points.open(QIODevice::WriteOnly) && points.write(records) == records.size());
     points.close();
     WindowHarness h;
     h.ShowActive();
     h.Open(points.fileName().toStdString());
     QCOMPARE(h.Cell(10000, 0), QString("10000"));
-    QVERIFY(RowWhole(h.Grid(), 0) && RowWhole(h.Grid(), 10000));
+    for (int row : {0, 5000, 5001, 10000}) QVERIFY2(RowWhole(h.Grid(), row), qPrintable(QString::number(row)));
     MainWindow& w = h.window();
     w.resize(100, 100);
     QTRY_COMPARE(w.size(), w.minimumSize());
