@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "nav/track_processing.h"
-#include "session/track_history.h"
+#include "track/track_history.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 #include "settings/settings_values.h"

@@ -1,11 +1,10 @@
-// The desktop program's smaller parts: command line, file dialog filters, undo history, window
-// placement, the number entry of the settings boxes.
+// The desktop program's smaller parts: command line, file dialog filters, window placement, the
+// number entry of the settings boxes.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QtTest>
 
 #include "app/gui/command_line.h"
-#include "session/track_history.h"
 #include "widgets/numeric_input_box.h"
 #include "widgets/qt_file_dialog.h"
 #include "support/window_harness.h"
@@ -37,20 +36,6 @@ class GuiPartsTest : public QObject {
     QCOMPARE(filters, (QStringList{"Harbolt Tracks (*.trc)", "Logvane Tracks (*.trt)", "All Tracks (*.trc *.trt)",
                                    "All files (*)"}));
     QCOMPARE(QtNameFilters("odd|"), QStringList{"odd ()"});
-  }
-
-  void HistoryKeepsTheNewestSnapshots() {
-    TrackHistory history(2);
-    TrackStore store;
-    history.Reset();
-    for (int32_t n = 1; n <= 3; ++n) {
-      history.Push(std::make_unique<TrackStore>(store));
-      store.TrackCount = n;
-    }
-    history.Undo(store);
-    history.Undo(store);
-    QCOMPARE(store.TrackCount, 1);
-    QVERIFY(!history.CanUndo());  // the oldest snapshot went
   }
 
   void StoredPlaceStaysOnAScreen() {

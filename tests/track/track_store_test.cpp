@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "track/track_history.h"
 #include "track_rig.h"
 
 // Insertion at an index, the capacity and the distance along the track are seen through the
@@ -31,6 +32,20 @@ TEST(TrackStore, DeleteRangesAndEdgeCases) {
   EXPECT_EQ(tags(), "0:L0 3:L3 4:L4 5:L5 ");
   store.DeleteTrackRecs(3, 2);  // the last two
   EXPECT_EQ(tags(), "0:L0 3:L3 ");
+}
+
+TEST(TrackHistory, KeepsTheNewestSnapshots) {
+  TrackHistory history(2);
+  TrackStore store;
+  history.Reset();
+  for (int32_t n = 1; n <= 3; ++n) {
+    history.Push(std::make_unique<TrackStore>(store));
+    store.TrackCount = n;
+  }
+  history.Undo(store);
+  history.Undo(store);
+  EXPECT_EQ(store.TrackCount, 1);
+  EXPECT_FALSE(history.CanUndo());  // the oldest snapshot went
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "session/track_history.h"
+#include "track/track_history.h"
 
 #include <utility>
 
