@@ -77,6 +77,11 @@ class TrackSessionTest : public QObject {
  private slots:
   void SubscribersFollowADeleteAnUndoAFailedSaveAndASettingChange() {
     Fixture f;
+    QStringList second;  // another view, which hears the same as the first
+    QObject::connect(&f.session, &TrackSession::TrackChanged,
+                     [&] { second << "changed " + QString::number(f.session.Store().TrackCount); });
+    QObject::connect(&f.session, &TrackSession::SettingChanged,
+                     [&](SettingKey key) { second << QString::fromLatin1(Setting(key).name); });
     f.session.SetCursor(1000);
     f.session.SetCursor(299);
     QCOMPARE(f.Take(), QStringList{"cursor 299"});
@@ -114,6 +119,9 @@ class TrackSessionTest : public QObject {
     QCOMPARE(f.Take(), (QStringList{"TackAngle", "chkPlotBlack"}));
     QCOMPARE(f.Stored("TackAngle") + " " + f.Stored("chkPlotBlack"), std::string("45 none"));
     QCOMPARE(f.Stored("PlotSpeedHigh"), std::string("none"));
+    QCOMPARE(second.join(' '), QString("PlotSpeedHigh PlotSpeedLow changed 290 PlotSpeedHigh PlotSpeedLow changed 300 "
+                                       "PlotSpeedHigh PlotSpeedLow changed 290 PlotSpeedHigh PlotSpeedLow changed 300 "
+                                       "TackAngle chkPlotBlack"));
   }
 
   void TackFlagToggleLastsUntilTheNextPass() {
