@@ -1,4 +1,4 @@
-// wakeline-cli replay end to end: into a pty, and through TCP into gpsd.
+// wakeline-cli replay end to end: through a pty into gpsd, and to a TCP client.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -9,8 +9,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <future>
 #include <sstream>
+#include <thread>
 
 #include "support/test_support.h"
 
@@ -50,14 +52,21 @@ int ConnectTcp(uint16_t port, int seconds) {
   return -1;
 }
 
-// The serial output puts the line into raw mode itself.
 struct Pty {
-  Pty() { EXPECT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0); }
+  Pty() {
+    EXPECT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    name = ttyname(slave);
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+  }
   ~Pty() {
     close(master);
     close(slave);
   }
   int master = -1, slave = -1;
+  std::string name;
 };
 
 // A program run in the background with its output in a file; ended and reaped whatever happens.
@@ -99,6 +108,31 @@ class Child {
   pid_t pid_ = -1;
 };
 
+// Copies what is written to one pty to the other until it goes.
+class Relay {
+ public:
+  Relay(int from, int to) : thread_([this, from, to] { Run(from, to); }) {}
+  ~Relay() {
+    stop_ = true;
+    thread_.join();
+  }
+
+ private:
+  void Run(int from, int to) {
+    char buf[4096];
+    while (!stop_) {
+      pollfd p[2] = {{from, POLLIN, 0}, {to, POLLIN, 0}};
+      ssize_t n = 0;
+      if (poll(p, 2, 50) > 0 && (p[0].revents & POLLIN) && (n = read(from, buf, sizeof buf)) > 0)
+        if (write(to, buf, static_cast<size_t>(n)) != n) ADD_FAILURE() << "relay write";
+      if (p[1].revents & POLLIN) n = read(to, buf, sizeof buf);  // nothing comes back with -b
+      if (n <= 0) usleep(5000);
+    }
+  }
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+};
+
 // Every value of "key": in the lines that have one.
 std::vector<std::string> JsonValues(const std::string& json, const std::string& key) {
   std::vector<std::string> values;
@@ -110,63 +144,36 @@ std::vector<std::string> JsonValues(const std::string& json, const std::string& 
   return values;
 }
 
-// north.trt: twelve points 30 s apart, about 6 kn north, depth 5.0, 5.1, ... m; 250 ms a tick.
-const std::string kNorth = test::SourcePath("tests/cli/north.trt");
-
-// The stream the line gets is the same replay's schedule without its marks. 2400 baud carry less
-// than the 96-byte bursts need, which is said and changes nothing.
-TEST(CliReplayPty, TheLineGetsTheScheduleAndATooLowSpeedIsSaid) {
-  Pty pty;
-  std::vector<std::string> args = {"replay", kNorth, "--rate", "120", "--clock", kClock, "--dbt"};
-  auto toPty = args;
-  toPty.insert(toPty.end(), {"--to", ttyname(pty.slave), "--port-settings", "2400, n, 8, 1", "--handshaking", "none"});
-  const test::CliRun run = test::RunCli(toPty);
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.err,  // 11 bursts in 2.6 s
-            "wakeline: the line carries about 240 bytes/s, the replay needs about 407; choose a higher speed or a "
-            "lower rate\n");
-  std::string got;
-  char buf[4096];
-  pollfd ready{pty.master, POLLIN, 0};
-  for (ssize_t n; poll(&ready, 1, 100) > 0 && (n = read(pty.master, buf, sizeof buf)) > 0;)
-    got.append(buf, static_cast<size_t>(n));
-  args.push_back("--dry-run");
-  std::string expected;
-  std::istringstream dry(test::RunCli(args).out);
-  for (std::string line; std::getline(dry, line);)
-    if (line[0] != '#') expected += line + "\n";
-  EXPECT_EQ(got, expected);
-}
-
-// gpsd reads the replay from its TCP port and gives the clock's UTC date and time and the depths.
-TEST(CliReplayGpsd, UtcTimeAndDepthReadBackOverTcp) {
+// north.trt: twelve points 30 s apart, about 6 kn north, depth 5.0, 5.1, ... m.
+TEST(CliReplayGpsd, UtcTimeAndDepthReadBackThroughAPty) {
   // Not every PATH holds sbin.
   const std::string gpsdProgram = access("/usr/sbin/gpsd", X_OK) == 0 ? "/usr/sbin/gpsd" : "gpsd";
   if (system(("command -v " + gpsdProgram + " >/dev/null && command -v gpspipe >/dev/null").c_str()) != 0)
     GTEST_SKIP() << "gpsd and gpspipe are not installed (make deps installs gpsd and gpsd-clients)";
   test::TempDir dir;
-  const uint16_t replayPort = FreeTcpPort();
-  const std::string to = "tcp://127.0.0.1:" + std::to_string(replayPort);
-  auto replay = std::async(std::launch::async, [&] {
-    return test::RunCli({"replay", kNorth, "--to", to, "--wait-client", "--rate", "120", "--clock", kClock, "--dbt"});
-  });
-  usleep(500000);  // the replay listens
+  Pty replaySide, gpsdSide;
+  Relay relay(replaySide.master, gpsdSide.master);
   const uint16_t port = FreeTcpPort();
-  Child gpsd({gpsdProgram, "-N", "-n", "-b", "-S", std::to_string(port), to}, dir.File("gpsd.log"));
+  Child gpsd({gpsdProgram, "-N", "-n", "-b", "-S", std::to_string(port), gpsdSide.name}, dir.File("gpsd.log"));
   const int probe = ConnectTcp(port, 5);
-  EXPECT_GE(probe, 0) << test::ReadFile(dir.File("gpsd.log"));
+  ASSERT_GE(probe, 0) << test::ReadFile(dir.File("gpsd.log"));
   close(probe);
   Child gpspipe({"gpspipe", "-w", "-x", "30", "127.0.0.1:" + std::to_string(port)}, dir.File("gpspipe.json"));
-  if (replay.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
-    close(ConnectTcp(replayPort, 1));  // gpsd never came: the replay ends all the same
-  const test::CliRun run = replay.get();
+  usleep(300000);  // gpspipe has asked for the reports
+
+  // 250 ms a tick; 2400 baud carry less than the 96-byte bursts need, which is said and changes nothing.
+  const auto run = test::RunCli({"replay", test::SourcePath("tests/cli/north.trt"), "--to", replaySide.name, "--rate",
+                                 "120", "--clock", kClock, "--dbt", "--port-settings", "2400, n, 8, 1",
+                                 "--handshaking", "none"});
   usleep(300000);
   gpsd.Stop();  // gpspipe ends with the connection
   EXPECT_TRUE(gpspipe.Wait(3000));
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.err, "wakeline: listening on " + to + "\n");
+  EXPECT_EQ(run.err,  // 11 bursts of 96 bytes in 2.6 s
+            "wakeline: the line carries about 240 bytes/s, the replay needs about 407; choose a higher speed or a "
+            "lower rate\n");
 
-  // The fixes of points 1 to 11 in 2.6 s.
+  // gpsd's fixes: the clock's UTC date and time for 2.6 s, the depths of points 1 to 11.
   const std::string json = test::ReadFile(dir.File("gpspipe.json"));
   size_t fixes = 0;
   for (const std::string& t : JsonValues(json, "time")) {
@@ -180,6 +187,35 @@ TEST(CliReplayGpsd, UtcTimeAndDepthReadBackOverTcp) {
   EXPECT_GE(depths.size(), 4u) << json;
   for (const std::string& d : depths)  // "0005.1" .. "0006.1" were sent
     EXPECT_TRUE(d.size() == 5 && d >= "5.100" && d <= "6.100" && d.ends_with("00")) << d;
+}
+
+// The stream a waited-for client gets is the same replay's schedule without its marks.
+TEST(CliReplayTcp, AClientWaitedForGetsEveryFix) {
+  const uint16_t port = FreeTcpPort();
+  std::vector<std::string> args = {"replay", test::SourcePath("data/samples/zigzag.trt"), "--from", "270", "--rate",
+                                   "600", "--clock", kClock, "--dbt", "--vhw", "--wind", "mwv"};
+  auto withClient = args;
+  withClient.insert(withClient.end(), {"--to", "tcp://127.0.0.1:" + std::to_string(port), "--wait-client"});
+  auto replay = std::async(std::launch::async, [&] { return test::RunCli(withClient); });
+  const int client = ConnectTcp(port, 5);
+  ASSERT_GE(client, 0);
+  std::string got;
+  char buf[4096];
+  for (ssize_t n; (n = read(client, buf, sizeof buf)) > 0;) got.append(buf, static_cast<size_t>(n));
+  close(client);
+  const test::CliRun run = replay.get();
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "wakeline: listening on tcp://127.0.0.1:" + std::to_string(port) + "\n");
+
+  args.push_back("--dry-run");
+  std::string expected;
+  std::istringstream dry(test::RunCli(args).out);
+  for (std::string line; std::getline(dry, line);)
+    if (line[0] != '#') expected += line + "\n";
+  EXPECT_EQ(got, expected);
+  size_t fixes = 0;
+  for (size_t at = got.find("$GPRMC"); at != std::string::npos; at = got.find("$GPRMC", at + 1)) ++fixes;
+  EXPECT_EQ(fixes, 29u);  // points 271 to 299
 }
 
 }  // namespace
