@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -156,6 +157,10 @@ class SettingsDialogTest : public QObject {
     d.Click("optVWR");
     const SettingsValues& v = d.session.Settings();
     QVERIFY(v.nmeaOut && v.windSentence == WindSentence::VWR);
+    d.prompts.ExpectMessage("Not implemented");
+    d.Click("optMWD");
+    QVERIFY(d.Find<QRadioButton>("optMWV")->isChecked() && v.windSentence == WindSentence::MWV);
+    d.Click("optVWR");
     QVERIFY(!d.Find("txtNMEATcpPort")->isEnabled());
     d.Find<QComboBox>("cboNMEAOutput")->setCurrentIndex(1);
     d.prompts.ExpectMessage("The TCP port must be a whole number from 1 to 65535");
@@ -211,6 +216,21 @@ class SettingsDialogTest : public QObject {
     SettingsStore stored(d.path);
     QCOMPARE(stored.Get("Properties", "CommPort", "none") + " " + stored.Get("Properties", "Settings", "none"),
              pty.toStdString() + " 9600, n, 8, 1");
+    link.Output().Close();
+    auto shown = [&] { return d.Text("txtCommPort") + " " + d.Text("txtSettings") + " " + d.Text("txtHandshaking"); };
+    menu("mnuValuesSet");
+    QCOMPARE(shown(), QString("1 4800, n, 8, 1 2"));
+    menu("mnuValuesLoad");
+    QCOMPARE(shown(), pty + " 9600, n, 8, 1 2");
+    QCOMPARE(QString::fromStdString(link.CommPort()), pty);
+
+    auto* advanced = d.Find<QPushButton>("cmdAdvancedSettings");
+    d.Find<QTabWidget>("TabProp")->setCurrentIndex(2);
+    for (const char* caption : {"<< Simple", "Advanced >>"}) {
+      advanced->click();
+      QCOMPARE(advanced->text(), QString(caption));
+      QCOMPARE(d.Find("txtSettings")->isVisible(), caption[0] == '<');
+    }
     close(master);
     close(slave);
   }
