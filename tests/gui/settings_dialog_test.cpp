@@ -153,10 +153,10 @@ class SettingsDialogTest : public QObject {
     QCOMPARE(d.announced, (QStringList{"PlotShowWind", "PlotShowText"}));  // and nothing more from the dialog
 
     // The NMEA choices live in the session or are stored.
-    d.Click("chkNMEAout");
+    // The output is enabled last: a TCP server would listen on ports other programs may hold.
     d.Click("optVWR");
     const SettingsValues& v = d.session.Settings();
-    QVERIFY(v.nmeaOut && v.windSentence == WindSentence::VWR);
+    QVERIFY(v.windSentence == WindSentence::VWR);
     d.prompts.ExpectMessage("Not implemented");
     d.Click("optMWD");
     QVERIFY(d.Find<QRadioButton>("optMWV")->isChecked() && v.windSentence == WindSentence::MWV);
@@ -171,6 +171,8 @@ class SettingsDialogTest : public QObject {
     d.prompts.ExpectMessage("The UDP target must be HOST:PORT with a port from 1 to 65535, such as 127.0.0.1:10110");
     d.Type("txtNMEAUdpTarget", "boat");
     d.Type("txtNMEAUdpTarget", "192.168.1.255:2000");
+    d.Click("chkNMEAout");
+    QVERIFY(v.nmeaOut);
     d.Click("chkNMEAHeading");
     d.StoredAre({{"chkNMEAout", "none"}, {"NMEAOutput", "UDP"}, {"NMEATcpPort", "10111"}, {"NMEAHeading", "True"}});
     QCOMPARE(d.session.Link().Name(), std::string("udp://192.168.1.255:2000"));

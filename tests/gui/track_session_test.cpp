@@ -225,6 +225,9 @@ class TrackSessionTest : public QObject {
     r.prompts.ExpectQuestion("Delete Track Point 1", true);
     r.session.DeletePoints(1, 1);
     QVERIFY(!r.replay().Running() && !r.timer->call);
+    r.replay().Start();
+    QVERIFY(r.session.Undo());
+    QVERIFY(!r.replay().Running());
   }
 };
 
