@@ -65,6 +65,11 @@ class PlotWindowTest : public QObject {
       p.Key(Qt::Key_F4);
       QCOMPARE(p.Stored("PlotShowText"), std::string(stored));
     }
+    p.Key(Qt::Key_Down);  // "All": every point has its text, which a click puts away
+    auto* popup = p.window.findChild<QLabel*>("lblTackPopup");
+    QTRY_VERIFY(popup->isVisible());
+    QTest::mouseClick(popup, Qt::LeftButton);
+    QVERIFY(!popup->isVisible());
 
     // A click picks the cursor, two right clicks a band to zoom to, the wheel zooms around the mouse.
     p.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, p.At(40));

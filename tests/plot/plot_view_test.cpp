@@ -135,6 +135,9 @@ TEST_F(PlotViewTest, F1TogglesTheTackFlagButLeavesAnOutlier) {
 // either way; Esc cancels a band, then unzooms, then hides.
 TEST_F(PlotViewTest, ClicksPickPointsAndRightClicksZoom) {
   Open(test::PlotTrack());
+  view.MouseMove(0, false, 645678.4, 3241233.6);  // the read-out, to the nearest unit
+  const PlotLabels& labels = view.Labels();
+  EXPECT_EQ(labels[PlotLabel::Lat].text + " " + labels[PlotLabel::Lon].text, "54 N 01.234 10 E 45.678");
   Click(kLeftButton, Pos(6).Lon + 20, Pos(6).Lat - 30);
   EXPECT_EQ(Shown(), "6 pan");
   actions.sim = true;
