@@ -65,6 +65,9 @@ class PlotWindowTest : public QObject {
       p.Key(Qt::Key_F4);
       QCOMPARE(p.Stored("PlotShowText"), std::string(stored));
     }
+    QSignalSpy settings(&p.window, &PlotWindow::SettingsRequested);
+    p.Key(Qt::Key_F3);
+    QCOMPARE(settings.count(), 1);
     p.Key(Qt::Key_Down);  // "All": every point has its text, which a click puts away
     auto* popup = p.window.findChild<QLabel*>("lblTackPopup");
     QTRY_VERIFY(popup->isVisible());
