@@ -9,13 +9,8 @@ namespace {
 
 constexpr int kTrcFilter = 1, kTrtFilter = 2;
 
-// Only a track extension counts: "race.06.12" saved as it stands could never be opened again.
-bool HasTrackExtension(const std::string& name) {
-  const std::string ext = LowerTail(name, 4);
-  return ext == ".trc" || ext == ".trt";
-}
-
 std::string WithTrackExtension(std::string name, int filterIndex, const TrackStore& track) {
+  // Only a track extension counts: "race.06.12" saved as it stands could never be opened again.
   if (HasTrackExtension(name)) return name;
   if (filterIndex == kTrcFilter || (filterIndex != kTrtFilter && track.IsTRC)) return name + ".trc";
   if (filterIndex == kTrtFilter || track.IsTRT) return name + ".trt";

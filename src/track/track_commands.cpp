@@ -5,8 +5,7 @@
 namespace wl {
 
 bool IsTrackFileName(const std::string& fileName, Prompts& prompts) {
-  const std::string ext = LowerTail(fileName, 4);
-  if (ext == ".trc" || ext == ".trt") return true;
+  if (HasTrackExtension(fileName)) return true;
   // The reader would read nothing, and an opened track would silently become empty.
   prompts.ShowMessage(fileName + " is not a .trc or .trt track file", Icon::Exclamation);
   return false;

@@ -145,4 +145,9 @@ std::string LowerTail(std::string_view s, size_t n) {
   return tail;
 }
 
+bool HasTrackExtension(std::string_view fileName) {
+  const std::string ext = LowerTail(fileName, 4);
+  return ext == ".trc" || ext == ".trt";
+}
+
 }  // namespace wl

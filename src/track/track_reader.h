@@ -41,5 +41,7 @@ float HDGcorrect(float hdg, float cog);
 std::string_view FileNamePart(std::string_view path);
 // The last n characters, ASCII lower-cased.
 std::string LowerTail(std::string_view s, size_t n);
+// Whether the name ends in .trc or .trt, in any case: the only files the reader reads.
+bool HasTrackExtension(std::string_view fileName);
 
 }  // namespace wl
